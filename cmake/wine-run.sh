@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under wine64 in the build tree's own prefix.
+# Usage: wine-run.sh PREFIX PROGRAM.exe [ARGS...]
+# The prefix is made on first use (wineboot -i) with the settings the tests
+# rely on; the lock keeps concurrent first uses from racing.
+set -euo pipefail
+prefix=$1
+shift
+
+export WINEPREFIX=$prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+export WINEARCH=win64
+
+if [ -z "${DISPLAY:-}" ]; then
+    echo "wine-run.sh: no DISPLAY; run the tests through scripts/test.sh or scripts/with-display.sh" >&2
+    exit 1
+fi
+
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+if [ ! -f "$prefix/.quillet-ready" ]; then
+    wineboot -i >/dev/null 2>&1
+    # Without a window manager Wine waits ~2 s whenever a managed window is hidden.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A crash must not leave a debugger dialog waiting on the virtual screen.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.quillet-ready"
+fi
+flock -u 9
+
+exec wine "$@"

@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Draws the program's icon, res/sch-ord.ico: one 32 x 32 image in 16 colours.
+
+A toggle switch in its "on" position with a quill laid over it. The picture is
+described by the drawing below; running this script rewrites the .ico file
+byte for byte the same.
+"""
+import struct
+import sys
+
+# The standard 16-colour VGA palette, as (blue, green, red, reserved).
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+    (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+    (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]  # (red, green, blue) per index
+# Characters of the drawing -> palette index; '.' is transparent.
+INK = {'K': 0, 'B': 4, 'b': 12, 'A': 14, 'a': 6, 'W': 15, 'G': 7, 'g': 8, 'Y': 11, 'y': 3, 'R': 9}
+
+DRAWING = """
+................................
+..........................WW....
+........................WWWW....
+.......................WWWGW....
+......................WWWGW.....
+.....................WWWGW......
+....................WWWGWW......
+...................WWWGWW.......
+..................WWWGWW........
+.................WWWGWW.........
+................WWWGWW..........
+...............WWWGWW...........
+..KKKKKKKKKKKKWWWGWWKKKKKKKK....
+.KbbbbbbbbbbbWWGGWWbbbbbbbbbK...
+KbbbbbbbbbbbWWGWWbbbbbbbbbbbbK..
+KbBBBBBBBBBWWGWWBBBBAAAAAAAAbK..
+KbBBBBBBBBWWGWWBBBBAAAWWWWAAAbK.
+KbBBBBBBBBWgWWBBBBAAWWWWWWWWAbK.
+KbBBBBBBBKgWBBBBBBAAWWWWWWWWAbK.
+KbBBBBBBBgKBBBBBBBAAWWWWWWWWAbK.
+KbBBBBBBKKBBBBBBBBAAAWWWWWWAAbK.
+KbbBBBBKKBBBBBBBBBBAAAAAAAAAbK..
+.KbbbbKbbbbbbbbbbbbbbbbbbbbbK...
+..KKKKKKKKKKKKKKKKKKKKKKKKKK....
+................................
+.....yyy....y...y...............
+....y...y...yy..y...............
+....y...y...y.y.y...............
+....y...y...y..yy...............
+.....yyy....y...y...............
+................................
+................................
+"""
+
+
+def main(path):
+    rows = [line for line in DRAWING.strip("\n").split("\n")]
+    assert len(rows) == 32 and all(len(r) == 32 for r in rows), "the drawing must be 32 x 32"
+    xor = bytearray()
+    mask = bytearray()
+    for row in reversed(rows):  # bitmaps run bottom-up
+        nibbles = [INK.get(ch, 0) for ch in row]
+        for i in range(0, 32, 2):
+            xor.append((nibbles[i] << 4) | nibbles[i + 1])
+        bits = 0
+        for i, ch in enumerate(row):
+            if ch == '.':
+                bits |= 1 << (31 - i)
+        mask += bits.to_bytes(4, "big")
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
+    header = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 4, 0, len(xor) + len(mask), 0, 0, 16, 0)
+    image = header + palette + bytes(xor) + bytes(mask)
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 32, 32, 16, 0, 1, 4, len(image), 22)
+    with open(path, "wb") as out:
+        out.write(directory + image)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else "res/sch-ord.ico")
