@@ -1,37 +1,44 @@
-// Skeleton start-up: one window titled "Quillet Switch" until it is closed.
-#include <windows.h>
-
+// Start-up and shutdown: the framework's services, the drag-full-windows
+// setting around the main window, and the settings file.
 #include "app/startup.h"
+
+#include "app/main_window.h"
+#include "app/startup_sequence.h"
+#include "platform/system_parameters_win32.h"
+#include "platform/thread_state.h"
+#include "settings/ini_manager.h"
 
 namespace quillet {
 namespace {
 
-LRESULT CALLBACK SkeletonProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wparam, lparam);
-}
+constexpr const char* kSettingsFile = "Quillet.INI";
+constexpr std::int32_t kIniFileStorage = 0;
 
 }  // namespace
 
 int RunQuillet() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = SkeletonProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "QuilletMain";
-    wc.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(0, "QuilletMain", "Quillet Switch", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0,
-                                160, 160, nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(hwnd, SW_SHOW);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return 0;
+    Framework framework;
+    IniManager settings;
+    std::int32_t scratch = 0;  // handed to each change of the setting; the system does not use it
+
+    const StartupSteps steps{
+        [&] { framework.errors.Init(CurrentThreadState().errors); },
+        [&] {
+            framework.matcher.Init();
+            framework.matcher.SetOption(TextMatcher::kNoCase, true);
+            framework.matcher.SetOption(TextMatcher::kWordOnly, false);
+        },
+        [&] { settings.OpenSettings(kSettingsFile, kIniFileStorage, 0); },
+        [] { return ReadDragFullWindows(); },
+        [&](std::uint32_t on) { WriteDragFullWindows(on, scratch); },
+        [&](const std::function<void()>& orderly_end) {
+            framework.end_of_session = orderly_end;
+            Main(framework, settings);
+            framework.end_of_session = nullptr;
+        },
+        [&] { settings.CloseSettings(); },
+    };
+    return RunStartupSequence(steps);
 }
 
 }  // namespace quillet

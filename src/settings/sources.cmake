@@ -1,5 +1,7 @@
 # settings
 list(APPEND QUILLET_PORTABLE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/settings_format.cpp
 )
 list(APPEND QUILLET_WINDOWS_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ini_manager.cpp
 )

@@ -1,0 +1,10 @@
+// The main window as data: "Quillet Switch" with its four buttons.
+#pragma once
+
+#include "platform/window_definition.h"
+
+namespace quillet {
+
+const WindowDefinition& MainWindowDefinition();
+
+}  // namespace quillet

@@ -1,0 +1,22 @@
+// Per-thread framework state: the request and response codes that pass
+// between window procedures, and the thread's error status.
+#pragma once
+
+#include <cstdint>
+
+namespace quillet {
+
+struct ThreadErrorStatus {
+    std::int32_t last_error = 0;
+};
+
+struct ThreadState {
+    std::uint8_t request = 0;   // set by a caller to tell the next window procedure what to do
+    std::uint8_t response = 0;  // a window procedure's run result
+    ThreadErrorStatus errors;
+};
+
+// The calling thread's own state.
+ThreadState& CurrentThreadState();
+
+}  // namespace quillet
