@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
+    clang libclang-rt-14-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686
     googletest libgtest-dev
     wine wine64 fonts-wine

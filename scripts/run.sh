@@ -12,11 +12,14 @@ root=$PWD
 
 scripts/install-deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j2 --target quillet window_tool >/dev/null
+cmake --build --preset win64 -j2 --target quillet window_tool quillet_run_folder >/dev/null
 
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
 . scripts/wine-env.sh
 exe=$root/build/win64/quillet.exe
+# Quillet opens .\test.eml: start it in the run folder, which the build gives
+# a copy of the sample message (a test.eml already there is kept).
+cd "$root/build/win64/run"
 
 if [ -n "${DISPLAY:-}" ]; then
     ensure_prefix
@@ -35,5 +38,5 @@ run_headless() {
 }
 export -f run_headless ensure_prefix in_desktop start_in_desktop
 export exe shot root
-scripts/with-display.sh bash -c run_headless
+"$root/scripts/with-display.sh" bash -c run_headless
 echo "$shot"

@@ -2,19 +2,17 @@
 
 #include "platform/scoped.h"
 
-#include <commctrl.h>
-
 namespace quillet {
 namespace {
 
-constexpr UINT_PTR kTrackingId = 1;
 constexpr int kTextMargin = 2;  // pixels kept clear inside the edge
 
 }  // namespace
 
 FlatButton::~FlatButton() {
-    if (hwnd_ != nullptr && IsWindow(hwnd_)) {
-        RemoveWindowSubclass(hwnd_, &FlatButton::TrackPointer, kTrackingId);
+    if (hwnd_ != nullptr && IsWindow(hwnd_) && original_procedure_ != nullptr) {
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_procedure_));
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     }
 }
 
@@ -32,13 +30,19 @@ bool FlatButton::Create(HWND parent, const ControlDefinition& control, const REC
     if (hwnd_ == nullptr) {
         return false;
     }
-    SetWindowSubclass(hwnd_, &FlatButton::TrackPointer, kTrackingId, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed by hand rather than through the common controls, which would
+    // cost the program a library load at every start.
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_procedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FlatButton::TrackPointer)));
     return true;
 }
 
-LRESULT CALLBACK FlatButton::TrackPointer(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                          DWORD_PTR self) {
-    auto* button = reinterpret_cast<FlatButton*>(self);
+LRESULT CALLBACK FlatButton::TrackPointer(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* button = reinterpret_cast<FlatButton*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (button == nullptr || button->original_procedure_ == nullptr) {
+        return DefWindowProcA(hwnd, message, wparam, lparam);
+    }
     if (message == WM_MOUSEMOVE && !button->hot_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);
@@ -46,7 +50,7 @@ LRESULT CALLBACK FlatButton::TrackPointer(HWND hwnd, UINT message, WPARAM wparam
     } else if (message == WM_MOUSELEAVE) {
         button->SetHot(false);
     }
-    return DefSubclassProc(hwnd, message, wparam, lparam);
+    return CallWindowProcA(button->original_procedure_, hwnd, message, wparam, lparam);
 }
 
 void FlatButton::SetHot(bool hot) {

@@ -31,11 +31,11 @@ public:
     void Draw(const DRAWITEMSTRUCT& item, const ButtonLook& look) const;
 
 private:
-    static LRESULT CALLBACK TrackPointer(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK TrackPointer(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     void SetHot(bool hot);
 
     HWND hwnd_ = nullptr;  // owned by the parent window, which destroys its children
+    WNDPROC original_procedure_ = nullptr;
     std::int32_t number_ = 0;
     bool flat_ = true;
     bool hot_ = false;

@@ -32,6 +32,14 @@ BOOL CALLBACK OverlapsWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
+// A stored size from a damaged settings file must not make the window
+// unusable: nothing below one unit, nothing larger than the whole desktop.
+bool Window::IsUsableClientSize(std::int32_t width, std::int32_t height) const {
+    const std::int32_t max_width = PixelsToUnitsX(GetSystemMetrics(SM_CXVIRTUALSCREEN), base_);
+    const std::int32_t max_height = PixelsToUnitsY(GetSystemMetrics(SM_CYVIRTUALSCREEN), base_);
+    return width >= 1 && height >= 1 && width <= max_width && height <= max_height;
+}
+
 bool Window::IsMaximized() const { return IsShown() ? IsZoomed(hwnd_.Get()) != FALSE : pending_maximized_; }
 
 void Window::SetMaximized(bool maximized) {
@@ -90,7 +98,7 @@ void Window::SetY(std::int32_t y) {
 }
 
 void Window::SetWidth(std::int32_t width) {
-    if (width == kNotStored) {
+    if (width == kNotStored || !IsUsableClientSize(width, Height())) {
         return;
     }
     RECT client{};
@@ -100,7 +108,7 @@ void Window::SetWidth(std::int32_t width) {
 }
 
 void Window::SetHeight(std::int32_t height) {
-    if (height == kNotStored) {
+    if (height == kNotStored || !IsUsableClientSize(Width(), height)) {
         return;
     }
     RECT client{};

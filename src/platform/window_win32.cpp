@@ -128,8 +128,8 @@ void Window::SetIconName(std::string_view name) {
     ApplyIcon();
 }
 
-// The window's own icon, or else copies of the application icon: a large
-// one and the same icon at the small-icon size.
+// The window's own icon, or else copies of the application icon at the
+// large and the small size.
 void Window::ApplyIcon() {
     if (!hwnd_) {
         return;
@@ -138,8 +138,8 @@ void Window::ApplyIcon() {
         large_icon_ = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXICON));
         small_icon_ = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXSMICON));
     } else {
-        large_icon_ = LoadIconByName(application_icon_.Name(), GetSystemMetrics(SM_CXICON));
-        small_icon_ = LoadIconByName(application_icon_.Name(), GetSystemMetrics(SM_CXSMICON));
+        large_icon_.Reset(application_icon_.Large() != nullptr ? CopyIcon(application_icon_.Large()) : nullptr);
+        small_icon_.Reset(application_icon_.Small() != nullptr ? CopyIcon(application_icon_.Small()) : nullptr);
     }
     SendMessageA(hwnd_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large_icon_.Get()));
     SendMessageA(hwnd_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.Get()));

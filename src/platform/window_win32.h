@@ -79,6 +79,7 @@ private:
     DWORD Style() const;
     DWORD ExStyle() const;
     SIZE OuterSizeForClient(std::int32_t width_px, std::int32_t height_px) const;
+    bool IsUsableClientSize(std::int32_t width, std::int32_t height) const;
 
     const WindowDefinition& definition_;
     const ApplicationIcon& application_icon_;

@@ -111,6 +111,19 @@ TEST_F(MainWindowInProcess, PlaceAndSizeRoundTripInUnits) {
     EXPECT_EQ(window_.Y(), -15);
 }
 
+TEST_F(MainWindowInProcess, SizesThatWouldMakeTheWindowUnusableAreRefused) {
+    for (const std::int32_t bad : {0, -5, 99999999, 2147483647}) {
+        window_.SetWidth(bad);
+        window_.SetHeight(bad);
+        EXPECT_EQ(window_.Width(), 68) << bad;
+        EXPECT_EQ(window_.Height(), 71) << bad;
+    }
+    window_.SetWidth(100);
+    window_.SetHeight(1);
+    EXPECT_EQ(window_.Width(), 100);
+    EXPECT_EQ(window_.Height(), 1);
+}
+
 TEST_F(MainWindowInProcess, VisibilityCheckKnowsTheWorkArea) {
     EXPECT_TRUE(window_.WouldBeVisibleAt(0, 0));
     EXPECT_TRUE(window_.WouldBeVisibleAt(-15, 0));

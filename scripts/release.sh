@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the release zips for 64-bit and 32-bit Windows with CPack:
+#   build/release/Quillet-<version>-win64.zip and Quillet-<version>-win32.zip,
+# each holding quillet.exe, README.txt, LICENSE.txt and test.eml in one top
+# folder. Each architecture is built twice from scratch and the two exes and
+# zips are compared byte for byte; any difference fails the release.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$root/build/release
+
+scripts/install-deps.sh
+
+# The files in the zips carry the time of the commit.
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || echo 315532800)
+export SOURCE_DATE_EPOCH
+if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
+    echo "note: the working tree has changes that are not committed; they are in the zips"
+fi
+
+mkdir -p "$out"
+rm -f "$out"/Quillet-*.zip
+for arch in win64 win32; do
+    echo "== $arch: two builds from scratch, compared"
+    tests/release/reproducible_build.sh --zip "$arch" "$out/$arch"
+    cp "$out/$arch"/first/package/Quillet-*-"$arch".zip "$out/"
+done
+
+expected="LICENSE.txt README.txt quillet.exe test.eml"
+echo "== release zips in $out"
+for zip_file in "$out"/Quillet-*-win64.zip "$out"/Quillet-*-win32.zip; do
+    top=$(basename "$zip_file" .zip)
+    contents=$(cmake -E tar tf "$zip_file" | sed "s|^$top/||" | LC_ALL=C sort | tr '\n' ' ')
+    if [ "$contents" != "$expected " ]; then
+        echo "$zip_file holds '$contents', expected '$expected'" >&2
+        exit 1
+    fi
+    echo "$(basename "$zip_file")  $(stat -c %s "$zip_file") bytes"
+    cmake -E tar tvf "$zip_file"
+done
