@@ -38,9 +38,7 @@ endif()
 set(quillet_release_files ${CMAKE_BINARY_DIR}/release-files)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
-string(REPLACE "\r\n" "\n" licence_text "${licence_text}")
-string(REPLACE "\n" "\r\n" licence_text "${licence_text}")
-file(CONFIGURE OUTPUT ${quillet_release_files}/LICENSE.txt CONTENT "${licence_text}" @ONLY)
+file(CONFIGURE OUTPUT ${quillet_release_files}/LICENSE.txt CONTENT "${licence_text}" @ONLY NEWLINE_STYLE CRLF)
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -31,4 +31,17 @@ if [ ! -f "$prefix/.quillet-ready" ]; then
 fi
 flock -u 9
 
-exec wine "$@"
+# The program's output goes through files, not straight to the caller: the
+# wineserver and Wine's own service processes that a run starts inherit its
+# output, and CTest waits for every holder of its pipe to let go (the server
+# lingers 3 s after each test, a service can stay much longer).
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+set +e
+wine "$@" </dev/null >"$out" 2>"$err"
+status=$?
+set -e
+cat "$out"
+cat "$err" >&2
+exit $status

@@ -35,6 +35,16 @@ for zip_file in "$out"/Quillet-*-win64.zip "$out"/Quillet-*-win32.zip; do
         echo "$zip_file holds '$contents', expected '$expected'" >&2
         exit 1
     fi
+    # What Windows users open in Notepad has CRLF line ends throughout.
+    unpacked=$(mktemp -d)
+    (cd "$unpacked" && cmake -E tar xf "$zip_file")
+    for text in README.txt LICENSE.txt test.eml; do
+        if grep -q $'[^\r]$' "$unpacked/$top/$text" || grep -q '^$' "$unpacked/$top/$text"; then
+            echo "$zip_file: $text has line ends without CR" >&2
+            exit 1
+        fi
+    done
+    rm -rf "$unpacked"
     echo "$(basename "$zip_file")  $(stat -c %s "$zip_file") bytes"
     cmake -E tar tvf "$zip_file"
 done

@@ -1,9 +1,14 @@
 #include "platform/dialog_units.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace quillet {
 namespace {
 
-// numerator * factor / divisor, rounded half away from zero (as MulDiv does).
+// value * factor / divisor, rounded half away from zero (as MulDiv does),
+// held to the 32-bit range: a huge stored position must stay huge (and so
+// off every screen), never wrap round to a small one.
 std::int32_t ScaleRounded(std::int32_t value, std::int32_t factor, std::int32_t divisor) {
     if (divisor <= 0) {
         return 0;
@@ -11,7 +16,8 @@ std::int32_t ScaleRounded(std::int32_t value, std::int32_t factor, std::int32_t 
     const std::int64_t product = static_cast<std::int64_t>(value) * factor;
     const std::int64_t half = divisor / 2;
     const std::int64_t rounded = product >= 0 ? (product + half) / divisor : -((-product + half) / divisor);
-    return static_cast<std::int32_t>(rounded);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(rounded, std::numeric_limits<std::int32_t>::min(),
+                                                                std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace

@@ -13,8 +13,14 @@ RECT OuterRect(HWND hwnd) {
     return rect;
 }
 
+// The window's rectangle at a prospective place, in 64 bits: a stored
+// position near the end of the number range must not wrap round to one on
+// the screen.
 struct VisibilityQuery {
-    RECT window;
+    std::int64_t left;
+    std::int64_t top;
+    std::int64_t right;
+    std::int64_t bottom;
     bool visible;
 };
 
@@ -22,8 +28,12 @@ BOOL CALLBACK OverlapsWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     auto* query = reinterpret_cast<VisibilityQuery*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    RECT overlap{};
-    if (GetMonitorInfoA(monitor, &info) && IntersectRect(&overlap, &query->window, &info.rcWork)) {
+    if (!GetMonitorInfoA(monitor, &info)) {
+        return TRUE;
+    }
+    const RECT& work = info.rcWork;
+    if (query->left < work.right && work.left < query->right && query->top < work.bottom &&
+        work.top < query->bottom) {
         query->visible = true;
         return FALSE;
     }
@@ -118,11 +128,10 @@ void Window::SetHeight(std::int32_t height) {
 }
 
 bool Window::WouldBeVisibleAt(std::int32_t x, std::int32_t y) const {
-    RECT rect = OuterRect(hwnd_.Get());
-    const LONG dx = x == kNotStored ? 0 : UnitsToPixelsX(x, base_) - rect.left;
-    const LONG dy = y == kNotStored ? 0 : UnitsToPixelsY(y, base_) - rect.top;
-    OffsetRect(&rect, dx, dy);
-    VisibilityQuery query{rect, false};
+    const RECT rect = OuterRect(hwnd_.Get());
+    const std::int64_t left = x == kNotStored ? rect.left : UnitsToPixelsX(x, base_);
+    const std::int64_t top = y == kNotStored ? rect.top : UnitsToPixelsY(y, base_);
+    VisibilityQuery query{left, top, left + (rect.right - rect.left), top + (rect.bottom - rect.top), false};
     EnumDisplayMonitors(nullptr, nullptr, &OverlapsWorkArea, reinterpret_cast<LPARAM>(&query));
     return query.visible;
 }

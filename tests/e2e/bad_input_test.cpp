@@ -129,11 +129,9 @@ std::vector<SettingsCase> SettingsCases() {
     };
 }
 
-// The place 2147483647 units, where the conversion of units to pixels wraps:
-// 4294967294 pixels become -2 in 32 bits, so the place passes as on the
-// screen and the window opens at x = -2 pixels (stored back as XPos=-1)
-// instead of being refused. A 1 MiB number is read as 2147483647 and meets
-// the same wrap. DISABLED_ until the conversion stops wrapping.
+// The place 2147483647 units, at the end of the number range: in pixels it
+// must stay far off every screen (not wrap round to -2) and be refused. A
+// 1 MiB number is read as 2147483647 too.
 std::vector<SettingsCase> WrappingPlaceCases() {
     return {
         {"XPosLargestNumber", MainWith("XPos=2147483647"), true, {"XPos=0"}},
@@ -201,7 +199,7 @@ TEST_P(BadSettingsTest, OpensAUsableWindowEndsInOrderAndKeepsEveryForeignLine) {
 std::string CaseName(const ::testing::TestParamInfo<SettingsCase>& case_info) { return case_info.param.name; }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadSettingsTest, ::testing::ValuesIn(SettingsCases()), CaseName);
-INSTANTIATE_TEST_SUITE_P(DISABLED_WrappingPlaces, BadSettingsTest, ::testing::ValuesIn(WrappingPlaceCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(WrappingPlaces, BadSettingsTest, ::testing::ValuesIn(WrappingPlaceCases()), CaseName);
 
 // A directory where the file should be: nothing can be read or written, and
 // the directory is left as it was.

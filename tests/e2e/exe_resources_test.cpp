@@ -166,7 +166,7 @@ TEST(ExeResources, VersionStringsNameTheProduct) {
     }
 }
 
-TEST(ExeResources, OneManifestAsksForNoElevationAndCommonControlsSix) {
+TEST(ExeResources, OneManifestAsksForNoElevationAndDeclaresDpiAwareness) {
     const ExeResources exe(QuilletExePath());
     ASSERT_NE(exe.Module(), nullptr) << GetLastError();
     // A second manifest would leave it to the loader which one applies.
@@ -174,7 +174,8 @@ TEST(ExeResources, OneManifestAsksForNoElevationAndCommonControlsSix) {
     const std::optional<std::string> manifest = exe.Bytes(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_TRUE(manifest.has_value()) << "no RT_MANIFEST 1";
     for (const char* part : {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-                             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""}) {
+                             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+                             "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"}) {
         EXPECT_NE(manifest->find(part), std::string::npos) << part;
     }
 }

@@ -30,6 +30,16 @@ TEST(DialogUnits, MainWindowSizesForAnEightByFifteenFont) {
     EXPECT_EQ(PixelsToUnitsX(-30, base), -15);
 }
 
+TEST(DialogUnits, HugeValuesSaturateInsteadOfWrapping) {
+    const DialogBase base{8, 15};
+    constexpr std::int32_t kMax = 2147483647;
+    constexpr std::int32_t kMin = -2147483647 - 1;
+    EXPECT_EQ(UnitsToPixelsX(kMax, base), kMax);
+    EXPECT_EQ(UnitsToPixelsX(kMin, base), kMin);
+    EXPECT_EQ(UnitsToPixelsY(kMax, base), kMax);
+    EXPECT_EQ(PixelsToUnitsY(kMax, DialogBase{8, 4}), kMax);
+}
+
 TEST(DialogUnits, UnitsRoundTripThroughPixelsForEveryUsefulFont) {
     for (std::int32_t w = 4; w <= 24; ++w) {
         for (std::int32_t h = 8; h <= 40; ++h) {
