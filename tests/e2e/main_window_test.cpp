@@ -2,7 +2,6 @@
 // buttons, its frame, the focus, the keyboard, and its icon.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -13,39 +12,10 @@
 #include "driver/quillet_test.h"
 #include "driver/top_level_windows.h"
 #include "driver/window_query.h"
+#include "driver/window_units.h"
 
 namespace quillet::e2e {
 namespace {
-
-// Dialog units of the font the program asks for, measured here: this
-// process gets the same font for the same request.
-struct Units {
-    int base_x;
-    int base_y;
-    int X(int units) const { return MulDiv(units, base_x, 4); }
-    int Y(int units) const { return MulDiv(units, base_y, 8); }
-};
-
-Units MeasureWindowFontUnits() {
-    HDC screen = GetDC(nullptr);
-    LOGFONTA log{};
-    log.lfHeight = -MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    log.lfWeight = FW_NORMAL;
-    log.lfCharSet = 204;
-    log.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    std::strcpy(log.lfFaceName, "Lucida Console");
-    HFONT font = CreateFontIndirectA(&log);
-    HGDIOBJ old = SelectObject(screen, font);
-    const char* letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE line{};
-    GetTextExtentPoint32A(screen, letters, 52, &line);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(screen, &metrics);
-    SelectObject(screen, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    return Units{(line.cx / 26 + 1) / 2, metrics.tmHeight};
-}
 
 struct ButtonCase {
     int id;
@@ -84,7 +54,7 @@ bool WaitUntil(Predicate&& done) {
 
 TEST_F(MainWindowTest, FirstRunOpensAtTheTopLeftWith68By71UnitsAndItsFourButtons) {
     const HWND main = Open();
-    const Units units = MeasureWindowFontUnits();
+    const WindowUnits units = MeasureMainWindowUnits();
     const RECT outer = WindowRectOnScreen(main);
     EXPECT_EQ(outer.left, 0);
     EXPECT_EQ(outer.top, 0);
