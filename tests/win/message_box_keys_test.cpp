@@ -13,15 +13,8 @@ namespace {
 
 using test::BoxScript;
 using test::ButtonOf;
-
-int Show(HWND owner, std::string_view text, std::string_view caption = "Caption") {
-    return ShowMessageBox(owner, text, caption, "", "", 0, 0);
-}
-
-bool Click(HWND box) {
-    SendMessageA(ButtonOf(box), BM_CLICK, 0, 0);
-    return true;
-}
+using test::Click;
+using test::Show;
 
 // Posted like keys typed at the focused button.
 void Key(HWND box, UINT message, WPARAM key, LPARAM flags = 0) {

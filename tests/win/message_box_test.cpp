@@ -13,17 +13,10 @@ namespace {
 
 using test::BoxScript;
 using test::ButtonOf;
+using test::Click;
+using test::Show;
 using test::ChildrenOf;
 using test::ClassNameOf;
-
-int Show(HWND owner, std::string_view text, std::string_view caption = "Caption") {
-    return ShowMessageBox(owner, text, caption, "", "", 0, 0);
-}
-
-bool Click(HWND box) {
-    SendMessageA(ButtonOf(box), BM_CLICK, 0, 0);
-    return true;
-}
 
 RECT WorkAreaOf(HWND hwnd) {
     MONITORINFO info{};

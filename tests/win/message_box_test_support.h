@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -63,6 +64,17 @@ inline HWND FindMessageBox(HWND owner) {
 }
 
 inline HWND ButtonOf(HWND box) { return GetDlgItem(box, IDOK); }
+
+// The box as the program shows it: no icon, no button list, default 0, style 0.
+inline int Show(HWND owner, std::string_view text, std::string_view caption = "Caption") {
+    return ShowMessageBox(owner, text, caption, "", "", 0, 0);
+}
+
+// A click on OK; true, so that a script step can end with it.
+inline bool Click(HWND box) {
+    SendMessageA(ButtonOf(box), BM_CLICK, 0, 0);
+    return true;
+}
 
 // A visible top-level window to own the box.
 class OwnerWindow {
