@@ -1,5 +1,6 @@
-# Windows-side tests run under wine64 through CTest's cross-compiling emulator,
-# in a prefix of their own inside the build tree.
+# Windows-side tests run under Wine through CTest's cross-compiling emulator,
+# in a 64-bit prefix of their own inside the build tree; the i686 build's
+# tests run there through WoW64.
 include(GoogleTest)
 
 set(QUILLET_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
@@ -14,12 +15,13 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_test(NAME wineprefix_stop COMMAND sh -c "WINEPREFIX=${QUILLET_WINEPREFIX} wineserver -k || true")
 set_tests_properties(wineprefix_stop PROPERTIES FIXTURES_CLEANUP wineprefix)
 
-# A GoogleTest executable whose tests CTest lists and runs one by one under Wine.
-function(quillet_wine_gtest target)
+# A GoogleTest executable whose tests CTest lists and runs one by one under
+# Wine, labelled with its tier (win or e2e) so that each tier runs on its own.
+function(quillet_wine_gtest target tier)
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
     quillet_warnings(${target})
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
-        PROPERTIES FIXTURES_REQUIRED wineprefix RUN_SERIAL TRUE TIMEOUT 120 ${ARGN})
+        PROPERTIES FIXTURES_REQUIRED wineprefix RUN_SERIAL TRUE TIMEOUT 120 LABELS ${tier} ${ARGN})
 endfunction()
