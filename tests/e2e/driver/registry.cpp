@@ -8,10 +8,10 @@
 namespace quillet::e2e {
 namespace {
 
-ScopedKey CreateKey(HKEY root, const std::string& path) {
+ScopedKey CreateKey(HKEY root, const std::string& path, REGSAM view = 0) {
     HKEY key = nullptr;
-    const LSTATUS status = RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
-                                           nullptr, &key, nullptr);
+    const LSTATUS status = RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                           KEY_WRITE | view, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) {
         ThrowStatus("RegCreateKeyExA " + path, status);
     }
@@ -53,9 +53,10 @@ bool KeyExists(HKEY root, const std::string& path) {
     return true;
 }
 
-std::optional<RegistryValue> ReadValue(HKEY root, const std::string& path, const std::string& name) {
+std::optional<RegistryValue> ReadValue(HKEY root, const std::string& path, const std::string& name,
+                                       REGSAM view) {
     HKEY opened = nullptr;
-    LSTATUS status = RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &opened);
+    LSTATUS status = RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE | view, &opened);
     if (status == ERROR_FILE_NOT_FOUND) {
         return std::nullopt;
     }
@@ -81,8 +82,9 @@ std::optional<RegistryValue> ReadValue(HKEY root, const std::string& path, const
     return value;
 }
 
-void WriteValue(HKEY root, const std::string& path, const std::string& name, const RegistryValue& value) {
-    const ScopedKey key = CreateKey(root, path);
+void WriteValue(HKEY root, const std::string& path, const std::string& name, const RegistryValue& value,
+                REGSAM view) {
+    const ScopedKey key = CreateKey(root, path, view);
     SetValue(key.Get(), name.c_str(), value.type, value.data);
 }
 
@@ -91,8 +93,26 @@ void WriteDefaultText(HKEY root, const std::string& path, const std::string& tex
     SetValue(key.Get(), nullptr, REG_SZ, TextValue(text).data);
 }
 
-void DeleteKeyTree(HKEY root, const std::string& path) {
-    const LSTATUS status = RegDeleteTreeA(root, path.c_str());
+void DeleteKeyTree(HKEY root, const std::string& path, REGSAM view) {
+    // The view is chosen when a key is opened: open the parent in it, then
+    // delete the last part of the path below that.
+    const std::size_t last = path.rfind('\\');
+    HKEY parent = root;
+    ScopedKey opened_parent;
+    if (last != std::string::npos) {
+        HKEY key = nullptr;
+        const LSTATUS status = RegOpenKeyExA(root, path.substr(0, last).c_str(), 0, KEY_ALL_ACCESS | view, &key);
+        if (status == ERROR_FILE_NOT_FOUND) {
+            return;
+        }
+        if (status != ERROR_SUCCESS) {
+            ThrowStatus("RegOpenKeyExA " + path.substr(0, last), status);
+        }
+        opened_parent = ScopedKey(key);
+        parent = key;
+    }
+    const std::string name = last == std::string::npos ? path : path.substr(last + 1);
+    const LSTATUS status = RegDeleteTreeA(parent, name.c_str());
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
         ThrowStatus("RegDeleteTreeA " + path, status);
     }
