@@ -3,7 +3,9 @@
 #   build/release/Quillet-<version>-win64.zip and Quillet-<version>-win32.zip,
 # each holding quillet.exe, README.txt, LICENSE.txt and test.eml in one top
 # folder. Each architecture is built twice from scratch and the two exes and
-# zips are compared byte for byte; any difference fails the release.
+# zips are compared byte for byte; any difference fails the release. The exe
+# in each zip must also be byte-identical to the one the test command tests
+# (build/win64/quillet.exe, build/win32/quillet.exe), which is built here too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -23,6 +25,14 @@ rm -f "$out"/Quillet-*.zip
 for arch in win64 win32; do
     echo "== $arch: two builds from scratch, compared"
     tests/release/reproducible_build.sh --zip "$arch" "$out/$arch"
+    echo "== $arch: the tested build (preset $arch)"
+    cmake --preset "$arch" >/dev/null
+    cmake --build --preset "$arch" -j2 --target quillet >/dev/null
+    if ! cmp "$out/$arch/first/quillet.exe" "build/$arch/quillet.exe"; then
+        echo "the $arch zip's quillet.exe is not the exe the tests ran (build/$arch/quillet.exe)" >&2
+        exit 1
+    fi
+    echo "identical: the zip's quillet.exe and build/$arch/quillet.exe"
     cp "$out/$arch"/first/package/Quillet-*-"$arch".zip "$out/"
 done
 
