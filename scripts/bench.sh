@@ -30,7 +30,8 @@ echo "## Executable size (bytes)"
 echo
 echo "| exe | x86-64 | i686 |"
 echo "|---|---|---|"
-for exe in quillet.exe bench/minimal_window.exe bench/minimal_window_dlls.exe bench/minimal_check.exe; do
+for exe in quillet.exe bench/minimal_window.exe bench/minimal_window_dlls.exe bench/minimal_check.exe \
+    bench/same_work.exe; do
     echo "| $(basename "$exe") | $(stat -c %s "$b64/$exe") | $(stat -c %s "$b32/$exe") |"
 done
 awk -v q="$(stat -c %s "$b64/quillet.exe")" -v m="$(stat -c %s "$b64/bench/minimal_window.exe")" \
@@ -48,7 +49,7 @@ measure() {
     echo
     $run "$b64/bench/bench_runner.exe" "$(winpath "$b64/quillet.exe")" \
         "$(winpath "$b64/bench/minimal_window.exe")" "$(winpath "$b64/bench/minimal_check.exe")" "$runs" \
-        "$(winpath "$b64/bench/minimal_window_dlls.exe")"
+        "$(winpath "$b64/bench/minimal_window_dlls.exe")" "$(winpath "$b64/bench/same_work.exe")"
     echo
     echo "load after: $(uptime)"
     WINEPREFIX=$prefix wineserver -k || true

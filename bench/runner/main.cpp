@@ -1,6 +1,6 @@
 // Runs Quillet and its baselines side by side under Wine, alternating
 // A B A B, and prints medians and ratios as a Markdown table.
-// Usage: bench_runner QUILLET.exe MINIMAL_WINDOW.exe MINIMAL_CHECK.exe [RUNS [MINIMAL_WINDOW_DLLS.exe]]
+// Usage: bench_runner QUILLET.exe MINIMAL_WINDOW.exe MINIMAL_CHECK.exe [RUNS [MINIMAL_WINDOW_DLLS.exe [SAME_WORK.exe]]]
 #include <windows.h>
 
 #include <algorithm>
@@ -41,7 +41,8 @@ void Progress(const char* what) {
 int Run(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr,
-                     "usage: bench_runner QUILLET.exe MINIMAL_WINDOW.exe MINIMAL_CHECK.exe [RUNS [MINIMAL_WINDOW_DLLS.exe]]\n");
+                     "usage: bench_runner QUILLET.exe MINIMAL_WINDOW.exe MINIMAL_CHECK.exe "
+                     "[RUNS [MINIMAL_WINDOW_DLLS.exe [SAME_WORK.exe]]]\n");
         return 2;
     }
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 20;
@@ -59,7 +60,12 @@ int Run(int argc, char** argv) {
     const Program check{argv[3], size};
     const Program reg{RegExePath(), kRegQuery};
     const Program window_dlls{argc > 5 ? argv[5] : "", size};
+    const Program same_work{argc > 6 ? argv[6] : "", ""};
     static_cast<void>(MeasureStart(window));
+    if (!same_work.exe.empty()) {
+        settings.Remove();
+        static_cast<void>(MeasureStart(same_work));
+    }
     static_cast<void>(MeasureCheckToBox(check));
     static_cast<void>(MeasureConsoleRun(reg));
 
@@ -83,6 +89,26 @@ int Run(int argc, char** argv) {
         memory.a.push_back(KiB(a.peak_working_set)), memory.b.push_back(KiB(b.peak_working_set));
         if (!window_dlls.exe.empty()) {
             dlls.a.push_back(MeasureStart(window_dlls).ready), dlls.b.push_back(b.ready);
+        }
+    }
+
+    // Quillet against the same start-up work done by one plain program, both
+    // on a first run (no settings file): what Quillet's own structure costs.
+    Comparison same{"start -> visible and idle, first run", "quillet", {}, "same work", {}, "ms", 1.03};
+    Comparison same_created{"  of which: window created, first run", "quillet", {}, "same work", {}, "ms", {}};
+    Comparison same_visible{"  of which: window visible, first run", "quillet", {}, "same work", {}, "ms", {}};
+    SIZE quillet_size{}, same_work_size{};
+    if (!same_work.exe.empty()) {
+        Progress("start -> visible, against the same work");
+        for (int i = 0; i < runs; ++i) {
+            settings.Remove();
+            const StartSample a = MeasureStart(quillet);
+            settings.Remove();
+            const StartSample b = MeasureStart(same_work);
+            same.a.push_back(a.ready), same.b.push_back(b.ready);
+            same_created.a.push_back(a.created), same_created.b.push_back(b.created);
+            same_visible.a.push_back(a.visible), same_visible.b.push_back(b.visible);
+            quillet_size = a.window_size, same_work_size = b.window_size;
         }
     }
 
@@ -145,12 +171,16 @@ int Run(int argc, char** argv) {
 
     std::printf("runs per program: %d, alternating A B\n\n", runs);
     PrintHeader();
-    for (const Comparison* row : {&start, &created, &visible, &idle, &dlls, &box, &task, &task_ready, &task_box,
-                                  &task_ok, &task_close, &memory, &hundred, &thousand, &thousand_ready,
-                                  &thousand_closing, &service, &service_writes}) {
+    for (const Comparison* row : {&start, &created, &visible, &idle, &dlls, &same, &same_created, &same_visible, &box,
+                                  &task, &task_ready, &task_box, &task_ok, &task_close, &memory, &hundred, &thousand,
+                                  &thousand_ready, &thousand_closing, &service, &service_writes}) {
         PrintRow(*row);
     }
     std::printf("\nruns that rewrote Quillet.INI: %d of %d\n", rewritten, 3 * runs);
+    if (!same_work.exe.empty()) {
+        std::printf("window size, first run: quillet %ldx%ld, same work %ldx%ld\n", quillet_size.cx, quillet_size.cy,
+                    same_work_size.cx, same_work_size.cy);
+    }
     return 0;
 }
 

@@ -91,6 +91,12 @@ void SettingsFile::Prepare(int records) const {
     }
 }
 
+void SettingsFile::Remove() const {
+    if (!DeleteFileA(path_.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        throw std::runtime_error("cannot remove " + path_ + ": error " + std::to_string(GetLastError()));
+    }
+}
+
 bool SettingsFile::WasRewritten() const {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data)) {

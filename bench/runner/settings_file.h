@@ -21,6 +21,9 @@ public:
     // pay for a file written just before it.
     void Prepare(int records) const;
 
+    // Removes the file, as before Quillet's first run.
+    void Remove() const;
+
     // True when a run wrote the file after Prepare dated it back.
     bool WasRewritten() const;
 
