@@ -2,5 +2,11 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "platform/dll_search_win32.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return quillet::RunQuillet(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // First of all, before the first window or on-demand load pulls in a
+    // library: system libraries come from the system directory only.
+    quillet::RestrictDllSearchToSystem();
+    return quillet::RunQuillet();
+}

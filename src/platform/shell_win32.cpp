@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "platform/dll_search_win32.h"
 #include "platform/scoped.h"
 #include "platform/text_field.h"
 
@@ -15,9 +16,11 @@ struct ModuleTraits {
 };
 
 // SHELL32 (and what it pulls in) is loaded at the first launch rather than
-// at every start: most runs never open the test message.
+// at every start: most runs never open the test message. Only the system's
+// own copy will do, never one beside the program or in the current directory
+// (the message's folder).
 ShellExecuteFunction ShellExecuteEntry() {
-    static const Scoped<HMODULE, ModuleTraits> shell32(LoadLibraryA("shell32.dll"));
+    static const Scoped<HMODULE, ModuleTraits> shell32(LoadSystemLibrary("shell32.dll"));
     if (!shell32) {
         return nullptr;
     }

@@ -11,6 +11,7 @@ list(APPEND QUILLET_PORTABLE_SOURCES
 )
 list(APPEND QUILLET_WINDOWS_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/clipboard_win32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dll_search_win32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_box_win32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_box_window_win32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registry_win32.cpp

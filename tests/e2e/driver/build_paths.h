@@ -8,6 +8,8 @@ namespace quillet::e2e {
 
 std::string QuilletExePath();
 std::string RecorderExePath();
+// The library the planting tests copy under system libraries' names.
+std::string PlantedDllPath();
 
 // Throws unless path names an existing file (a wrong build path fails loudly).
 void RequireFile(const std::string& path);

@@ -9,7 +9,7 @@
 namespace quillet::e2e {
 
 QuilletProcess::QuilletProcess(const LaunchOptions& options) {
-    const std::string exe = QuilletExePath();
+    const std::string exe = options.exe_path.empty() ? QuilletExePath() : options.exe_path;
     RequireFile(exe);
     std::string command_line = "\"" + exe + "\"";
     std::string environment = EnvironmentBlockWith(options.environment);

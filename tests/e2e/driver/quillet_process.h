@@ -24,11 +24,14 @@ struct LaunchOptions {
     std::string current_directory;
     // Added to (or replacing in) the driver's environment.
     std::vector<EnvironmentVariable> environment;
+    // Empty: the quillet.exe the build made. Else a copy of it elsewhere.
+    std::string exe_path{};
 };
 
 class QuilletProcess {
 public:
-    // Starts quillet.exe with no arguments; throws if it cannot be started.
+    // Starts quillet.exe (or the copy options name) with no arguments;
+    // throws if it cannot be started.
     explicit QuilletProcess(const LaunchOptions& options = {});
     // A process still running is killed, and waited for.
     ~QuilletProcess();
