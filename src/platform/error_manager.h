@@ -1,12 +1,9 @@
-// The error manager: knows, per thread, which window procedures are running,
-// so that a report can name the latest one.
+// The error manager: knows which window procedures are running, so that a
+// report can name the latest one. The program has one thread.
 #pragma once
 
-#include <map>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "platform/thread_state.h"
@@ -15,19 +12,18 @@ namespace quillet {
 
 class ErrorManager {
 public:
-    // Binds the manager to the calling thread's error status.
+    // Binds the manager to the thread's error status.
     void Init(ThreadErrorStatus& status);
     bool IsBound() const { return status_ != nullptr; }
 
     void ProcedureStarted(std::string_view name);
     void ProcedureEnded();
-    // The latest procedure running on the calling thread; empty when none.
+    // The latest procedure running; empty when none.
     std::string CurrentProcedure() const;
 
 private:
     ThreadErrorStatus* status_ = nullptr;
-    mutable std::mutex lock_;
-    std::map<std::thread::id, std::vector<std::string>> running_;
+    std::vector<std::string> running_;
 };
 
 }  // namespace quillet

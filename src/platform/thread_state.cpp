@@ -2,8 +2,9 @@
 
 namespace quillet {
 
+// One state for the whole process: the program runs on one thread.
 ThreadState& CurrentThreadState() {
-    thread_local ThreadState state;
+    static ThreadState state;
     return state;
 }
 

@@ -1,5 +1,5 @@
-// Per-thread framework state: the request and response codes that pass
-// between window procedures, and the thread's error status.
+// The framework state of the program's (one) thread: the request and
+// response codes that pass between window procedures, and the error status.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,7 @@ struct ThreadState {
     ThreadErrorStatus errors;
 };
 
-// The calling thread's own state.
+// The thread's state.
 ThreadState& CurrentThreadState();
 
 }  // namespace quillet

@@ -5,8 +5,6 @@
 namespace quillet {
 namespace {
 
-using Lock = std::lock_guard<std::recursive_mutex>;
-
 // A window whose size is its own to keep: a resizable frame, or no border
 // frame at all. Fixed borders take their size from the definition.
 bool KeepsItsSize(FrameKind frame) { return frame != FrameKind::Single && frame != FrameKind::Double; }
@@ -24,7 +22,6 @@ struct Geometry {
 }  // namespace
 
 void IniManager::OpenSettings(std::string_view file_name, std::int32_t kind, std::int32_t extra) {
-    const Lock lock{critsect_};
     file_name_.Assign(file_name);
     storage_kind_ = kind;
     extra_data_ = extra;
@@ -38,7 +35,6 @@ void IniManager::OpenSettings(std::string_view file_name, std::int32_t kind, std
 }
 
 void IniManager::CloseSettings() {
-    const Lock lock{critsect_};
     if (!sectors_) {
         return;
     }
@@ -51,7 +47,6 @@ void IniManager::CloseSettings() {
 }
 
 void IniManager::SaveWindow(std::string_view procedure, WindowProperties& window) {
-    // The window is asked before the lock is taken.
     Geometry stored;
     stored.maximized = window.IsMaximized();
     stored.minimized = window.IsMinimized();
@@ -64,7 +59,6 @@ void IniManager::SaveWindow(std::string_view procedure, WindowProperties& window
         }
     }
 
-    const Lock lock{critsect_};
     WriteSetting(procedure, "Maximize", YesNoText(stored.maximized));
     WriteSetting(procedure, "Minimize", YesNoText(stored.minimized));
     WriteNumberOrDelete(procedure, "XPos", stored.x);
@@ -75,26 +69,22 @@ void IniManager::SaveWindow(std::string_view procedure, WindowProperties& window
 
 void IniManager::RestoreWindow(std::string_view procedure, WindowProperties& window) {
     Geometry stored;
-    {
-        const Lock lock{critsect_};
-        const auto maximize = ParseYesNo(ReadSetting(procedure, "Maximize", ""));
-        if (!maximize) {
-            return;  // nothing recognised: the window keeps its definition's geometry
-        }
-        stored.maximized = *maximize;
-        // "Minimize" is read but never reopens the window minimized: the main
-        // window has no minimize button, and a window that came back as an
-        // icon could be lost to the user. Its number conversion would give 0
-        // for "Yes" and "No" alike; any other stored text is ignored too.
-        static_cast<void>(ReadSetting(procedure, "Minimize", ""));
-        stored.minimized = false;
-        stored.x = ReadNumber(procedure, "XPos", stored.x);
-        stored.y = ReadNumber(procedure, "YPos", stored.y);
-        stored.w = ReadNumber(procedure, "Width", stored.w);
-        stored.h = ReadNumber(procedure, "Height", stored.h);
+    const auto maximize = ParseYesNo(ReadSetting(procedure, "Maximize", ""));
+    if (!maximize) {
+        return;  // nothing recognised: the window keeps its definition's geometry
     }
+    stored.maximized = *maximize;
+    // "Minimize" is read but never reopens the window minimized: the main
+    // window has no minimize button, and a window that came back as an
+    // icon could be lost to the user. Its number conversion would give 0
+    // for "Yes" and "No" alike; any other stored text is ignored too.
+    static_cast<void>(ReadSetting(procedure, "Minimize", ""));
+    stored.minimized = false;
+    stored.x = ReadNumber(procedure, "XPos", stored.x);
+    stored.y = ReadNumber(procedure, "YPos", stored.y);
+    stored.w = ReadNumber(procedure, "Width", stored.w);
+    stored.h = ReadNumber(procedure, "Height", stored.h);
 
-    // The window is changed outside the lock.
     const bool was_maximized = window.IsMaximized();
     if (!stored.maximized && was_maximized) {
         window.SetMaximized(false);
@@ -120,28 +110,22 @@ void IniManager::RestoreWindow(std::string_view procedure, WindowProperties& win
 }
 
 std::string IniManager::ReadSetting(std::string_view section, std::string_view key, std::string_view default_value) {
-    const Lock lock{critsect_};
     return ReadProfileEntry(TrimTrailingBlanks(section), TrimTrailingBlanks(key), TrimTrailingBlanks(default_value),
                             TrimTrailingBlanks(file_name_.View()));
 }
 
 void IniManager::WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
-    const Lock lock{critsect_};
     // Failures pass silently: a file that cannot be written leaves no trace.
     static_cast<void>(WriteProfileEntry(TrimTrailingBlanks(section), TrimTrailingBlanks(key), TrimTrailingBlanks(value),
                                         TrimTrailingBlanks(file_name_.View())));
 }
 
 void IniManager::DeleteSetting(std::string_view section, std::string_view key) {
-    const Lock lock{critsect_};
     static_cast<void>(WriteProfileEntry(TrimTrailingBlanks(section), TrimTrailingBlanks(key), std::nullopt,
                                         TrimTrailingBlanks(file_name_.View())));
 }
 
-bool IniManager::IsOpen() const {
-    const Lock lock{critsect_};
-    return sectors_.has_value();
-}
+bool IniManager::IsOpen() const { return sectors_.has_value(); }
 
 std::int32_t IniManager::ReadNumber(std::string_view section, std::string_view key, std::int32_t current) {
     return ParseSettingNumber(ReadSetting(section, key, FormatSettingNumber(current)));

