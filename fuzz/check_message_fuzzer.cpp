@@ -8,8 +8,8 @@
 
 #include "feature/check_message.h"
 #include "fuzz_check.h"
-#include "platform/message_text.h"
-#include "platform/text_field.h"
+#include "window/message_text.h"
+#include "winapi/text_field.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/registry_data.h"
+#include "winapi/registry_data.h"
 
 namespace {
 

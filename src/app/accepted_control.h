@@ -1,12 +1,12 @@
-// The main window's handling of an accepted control, as an order of steps:
-// the registry operations before the framework's own step, the test message
-// after it, and the framework step's level code returned unchanged.
+// The main window's accepted-control step, for each pressed button: the
+// registry operations first, then the framework's own step, then the test
+// message; the framework step's level code is passed on. Written once here,
+// for the main window and for the test that holds the order.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
-#include "platform/level_code.h"
+#include "window/level_code.h"
 
 namespace quillet {
 
@@ -17,15 +17,29 @@ enum MainControl : std::int32_t {
     kTestEmlControl = 4,
 };
 
-struct AcceptedControlSteps {
-    std::function<std::int32_t()> accepted;  // asks the framework which control is accepted
-    std::function<void()> check_registry;
-    std::function<void()> turn_on;
-    std::function<void()> turn_off;
-    std::function<LevelCode()> framework_step;
-    std::function<void()> test_eml;
-};
-
-LevelCode DispatchAcceptedControl(const AcceptedControlSteps& steps);
+// Switch: CheckRegistry(), TurnOn(), TurnOff(). Message: Open().
+template <class Switch, class Message>
+LevelCode TakeAcceptedControl(std::int32_t control, const Switch& feature_switch, const Message& test_message) {
+    switch (control) {
+        case kCheckRegistryControl:
+            feature_switch.CheckRegistry();
+            break;
+        case kTurnOnControl:
+            feature_switch.TurnOn();
+            break;
+        case kTurnOffControl:
+            feature_switch.TurnOff();
+            break;
+        default:
+            break;
+    }
+    // The framework's own accepted-control step: no toolbar, no registered
+    // buttons and no OK or Cancel control to serve, so it only carries on.
+    const LevelCode level = kCarryOn;
+    if (control == kTestEmlControl) {
+        test_message.Open();
+    }
+    return level;
+}
 
 }  // namespace quillet

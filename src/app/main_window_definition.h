@@ -1,7 +1,7 @@
 // The main window as data: "Quillet Switch" with its four buttons.
 #pragma once
 
-#include "platform/window_definition.h"
+#include "window/window_definition.h"
 
 namespace quillet {
 

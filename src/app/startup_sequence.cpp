@@ -19,8 +19,8 @@ void ShutdownTail::operator()() {
 }
 
 int RunStartupSequence(const StartupSteps& steps) {
-    steps.init_error_manager();
-    steps.init_text_matcher();
+    // No error manager or text matcher to set up first: nothing in the
+    // program reports through one or matches text.
     steps.open_settings();
     // Only exactly 1 counts as on: any other value is left alone at both ends.
     const std::int32_t start = steps.read_drag_full_windows();

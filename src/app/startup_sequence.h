@@ -8,8 +8,6 @@
 namespace quillet {
 
 struct StartupSteps {
-    std::function<void()> init_error_manager;
-    std::function<void()> init_text_matcher;  // including its two options
     std::function<void()> open_settings;
     std::function<std::int32_t()> read_drag_full_windows;
     std::function<void(std::uint32_t)> set_drag_full_windows;

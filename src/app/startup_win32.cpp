@@ -1,11 +1,10 @@
-// Start-up and shutdown: the framework's services, the drag-full-windows
-// setting around the main window, and the settings file.
+// Start-up and shutdown: the settings file, and the drag-full-windows
+// setting around the main window.
 #include "app/startup.h"
 
-#include "app/main_window.h"
+#include "app/main_window_win32.h"
 #include "app/startup_sequence.h"
-#include "platform/system_parameters_win32.h"
-#include "platform/thread_state.h"
+#include "winapi/system_parameters_win32.h"
 #include "settings/ini_manager.h"
 
 namespace quillet {
@@ -22,12 +21,6 @@ int RunQuillet() {
     std::int32_t scratch = 0;  // handed to each change of the setting; the system does not use it
 
     const StartupSteps steps{
-        [&] { framework.errors.Init(CurrentThreadState().errors); },
-        [&] {
-            framework.matcher.Init();
-            framework.matcher.SetOption(TextMatcher::kNoCase, true);
-            framework.matcher.SetOption(TextMatcher::kWordOnly, false);
-        },
         [&] { settings.OpenSettings(kSettingsFile, kIniFileStorage, 0); },
         [] { return ReadDragFullWindows(); },
         [&](std::uint32_t on) { WriteDragFullWindows(on, scratch); },

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/startup.h"
-#include "platform/dll_search_win32.h"
+#include "winapi/dll_search_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // First of all, before the first window or on-demand load pulls in a

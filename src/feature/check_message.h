@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text_field.h"
+#include "winapi/text_field.h"
 
 namespace quillet {
 

@@ -1,6 +1,6 @@
 #include "settings/ini_manager.h"
 
-#include "platform/private_profile.h"
+#include "winapi/private_profile_win32.h"
 
 namespace quillet {
 namespace {
@@ -21,10 +21,10 @@ struct Geometry {
 
 }  // namespace
 
-void IniManager::OpenSettings(std::string_view file_name, std::int32_t kind, std::int32_t extra) {
+// The storage kind and extra value say "an INI file" in this program; nothing
+// else is stored, so neither is kept.
+void IniManager::OpenSettings(std::string_view file_name, std::int32_t /*kind*/, std::int32_t /*extra*/) {
     file_name_.Assign(file_name);
-    storage_kind_ = kind;
-    extra_data_ = extra;
     sectors_.emplace();
 
     const auto count = SectorCountToRead(ReadSetting(kBookkeepingSection, kSectorsKey, ""));

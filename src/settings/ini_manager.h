@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/text_field.h"
-#include "platform/window_properties.h"
 #include "settings/settings_format.h"
+#include "winapi/text_field.h"
+#include "window/window_properties.h"
 
 namespace quillet {
 
@@ -51,8 +51,6 @@ private:
 
     ZText<260> file_name_;                                 // FILENAME
     std::optional<std::vector<BookkeepingRecord>> sectors_;  // SECTORS: present only while open
-    std::int32_t storage_kind_ = 0;                        // NVTYPE: 0 = INI file
-    std::int32_t extra_data_ = 0;                          // EXTRADATA: unused for INI files
 };
 
 }  // namespace quillet

@@ -17,7 +17,7 @@
 
 #include "driver/build_paths.h"
 #include "driver/file_bytes.h"
-#include "platform/scoped.h"
+#include "winapi/scoped_win32.h"
 #include "quillet_version.h"
 #include "resource.h"
 

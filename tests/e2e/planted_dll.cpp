@@ -13,7 +13,7 @@
 
 #include <cstring>
 
-#include "platform/scoped.h"
+#include "winapi/scoped_win32.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "platform/scoped.h"
+#include "winapi/scoped_win32.h"
 
 namespace {
 

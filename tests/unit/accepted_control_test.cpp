@@ -8,45 +8,31 @@
 namespace quillet {
 namespace {
 
-TEST(AcceptedControl, OperationsRunBeforeTheFrameworkStepAndTheTestMessageAfterIt) {
+// Stand-ins for the feature switch and the test message that log their calls.
+struct LoggingSwitch {
+    std::vector<std::string>& log;
+    void CheckRegistry() const { log.push_back("check"); }
+    void TurnOn() const { log.push_back("on"); }
+    void TurnOff() const { log.push_back("off"); }
+};
+struct LoggingMessage {
+    std::vector<std::string>& log;
+    void Open() const { log.push_back("eml"); }
+};
+
+TEST(AcceptedControl, EachButtonRunsItsOwnOperationOnceAndOtherControlsNone) {
     struct Case {
         std::int32_t control;
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {1, {"check", "framework"}}, {2, {"on", "framework"}},   {3, {"off", "framework"}},
-        {4, {"framework", "eml"}},   {0, {"framework"}},         {5, {"framework"}},
+        {1, {"check"}}, {2, {"on"}}, {3, {"off"}}, {4, {"eml"}}, {0, {}}, {5, {}}, {-1, {}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> log;
-        const AcceptedControlSteps steps{
-            [&] { return c.control; },          [&] { log.push_back("check"); },
-            [&] { log.push_back("on"); },       [&] { log.push_back("off"); },
-            [&] {
-                log.push_back("framework");
-                return LevelCode{7};
-            },
-            [&] { log.push_back("eml"); },
-        };
-        EXPECT_EQ(DispatchAcceptedControl(steps), 7) << "the framework step's level code comes back unchanged";
+        EXPECT_EQ(TakeAcceptedControl(c.control, LoggingSwitch{log}, LoggingMessage{log}), kCarryOn);
         EXPECT_EQ(log, c.expected) << "control " << c.control;
     }
-}
-
-TEST(AcceptedControl, TestMessageFollowsTheControlAskedForAgainAfterTheFrameworkStep) {
-    // The control is asked for again after the framework step: only a 4 then launches.
-    std::int32_t answer = 4;
-    std::vector<std::string> log;
-    const AcceptedControlSteps steps{
-        [&] { return answer; }, [] {}, [] {}, [] {},
-        [&] {
-            answer = 0;
-            return kCarryOn;
-        },
-        [&] { log.push_back("eml"); },
-    };
-    EXPECT_EQ(DispatchAcceptedControl(steps), kCarryOn);
-    EXPECT_TRUE(log.empty());
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "platform/message_text.h"
-#include "platform/registry_data.h"
+#include "window/message_text.h"
+#include "winapi/registry_data.h"
 
 namespace quillet {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/message_box_layout.h"
+#include "window/message_box_layout.h"
 
 #include <gtest/gtest.h>
 

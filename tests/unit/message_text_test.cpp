@@ -1,4 +1,4 @@
-#include "platform/message_text.h"
+#include "window/message_text.h"
 
 #include <gtest/gtest.h>
 

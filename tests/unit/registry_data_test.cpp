@@ -1,4 +1,4 @@
-#include "platform/registry_data.h"
+#include "winapi/registry_data.h"
 
 #include <gtest/gtest.h>
 

@@ -16,8 +16,6 @@ struct Journal {
 
     StartupSteps Steps() {
         return StartupSteps{
-            [this] { steps.push_back("errors"); },
-            [this] { steps.push_back("matcher"); },
             [this] { steps.push_back("open settings"); },
             [this] {
                 steps.push_back("get drag");
@@ -42,9 +40,9 @@ TEST(StartupSequence, DragSettingIsSwitchedOffAndBackOnOnlyWhenItWasExactlyOne) 
         std::int32_t start;
         Steps expected;
     };
-    const Steps on = {"errors", "matcher", "open settings", "get drag", "set drag 0",
+    const Steps on = {"open settings", "get drag", "set drag 0",
                       "main",   "set drag 1", "close settings"};
-    const Steps untouched = {"errors", "matcher", "open settings", "get drag", "main", "close settings"};
+    const Steps untouched = {"open settings", "get drag", "main", "close settings"};
     const Case cases[] = {{1, on}, {0, untouched}, {2, untouched}, {-1, untouched}};
     for (const auto& c : cases) {
         Journal journal;
@@ -61,7 +59,7 @@ TEST(StartupSequence, EndingSessionRunsTheShutdownTailOnceBeforeTheProcessEnds) 
     journal.end_session_during_main = true;
     const auto steps = journal.Steps();
     RunStartupSequence(steps);
-    const Steps expected = {"errors", "matcher", "open settings", "get drag", "set drag 0",
+    const Steps expected = {"open settings", "get drag", "set drag 0",
                             "main",   "set drag 1", "close settings"};
     EXPECT_EQ(journal.steps, expected);
 }

@@ -1,7 +1,7 @@
 // Check Registry, Turn ON and Turn OFF on the real feature value in the
 // prefix's HKEY_LOCAL_MACHINE (removed before and after each test), and a
 // failing write on a test key of its own.
-#include "feature/feature_switch.h"
+#include "feature/feature_switch_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,7 @@ protected:
     }
 
     std::vector<test::BoxContents> Check() {
-        return BoxesShownBy([&] { CheckRegistry(vars_, owner_.Get()); });
+        return BoxesShownBy([&] { FeatureSwitch(vars_, owner_.Get()).CheckRegistry(); });
     }
 
     test::OwnerWindow owner_{200, 150, 500, 300};
@@ -138,7 +138,7 @@ TEST_F(FeatureSwitchTest, TypeWithoutANameGivesAnEmptyTitleAfterANamedOne) {
 
 TEST_F(FeatureSwitchTest, TurnOnAndOffWriteSilentlyAndCheckReadsAfresh) {
     ASSERT_FALSE(FeatureKeyExists());
-    EXPECT_TRUE(BoxesShownBy([&] { TurnOn(vars_, owner_.Get()); }).empty());
+    EXPECT_TRUE(BoxesShownBy([&] { FeatureSwitch(vars_, owner_.Get()).TurnOn(); }).empty());
     EXPECT_EQ(vars_.value_to_write.View(), "1");
     RawValue value = Feature();
     ASSERT_TRUE(value.present);
@@ -146,8 +146,8 @@ TEST_F(FeatureSwitchTest, TurnOnAndOffWriteSilentlyAndCheckReadsAfresh) {
     EXPECT_EQ(value.data, (Bytes{1, 0, 0, 0}));
     EXPECT_EQ(vars_.type_code, 0);  // writes leave the check's variables alone
 
-    EXPECT_TRUE(BoxesShownBy([&] { TurnOn(vars_, owner_.Get()); }).empty());  // same data again: still silent
-    EXPECT_TRUE(BoxesShownBy([&] { TurnOff(vars_, owner_.Get()); }).empty());
+    EXPECT_TRUE(BoxesShownBy([&] { FeatureSwitch(vars_, owner_.Get()).TurnOn(); }).empty());  // same data again: still silent
+    EXPECT_TRUE(BoxesShownBy([&] { FeatureSwitch(vars_, owner_.Get()).TurnOff(); }).empty());
     EXPECT_EQ(vars_.value_to_write.View(), "0");
     value = Feature();
     EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD));
@@ -160,7 +160,7 @@ TEST_F(FeatureSwitchTest, TurnOnAndOffWriteSilentlyAndCheckReadsAfresh) {
 
 TEST_F(FeatureSwitchTest, TurnOnReplacesAString) {
     SetFeature(REG_SZ, {'1', 0});
-    EXPECT_TRUE(BoxesShownBy([&] { TurnOn(vars_, owner_.Get()); }).empty());
+    EXPECT_TRUE(BoxesShownBy([&] { FeatureSwitch(vars_, owner_.Get()).TurnOn(); }).empty());
     const RawValue value = Feature();
     EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(value.data, (Bytes{1, 0, 0, 0}));

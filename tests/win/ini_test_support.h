@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_properties.h"
+#include "window/window_properties.h"
 
 namespace quillet::test_support {
 

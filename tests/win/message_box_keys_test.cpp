@@ -1,6 +1,6 @@
 // The message box's keys and its end on WM_QUIT: keys are posted to the
 // focused control, as typed keys arrive, from a timer on the box's thread.
-#include "platform/message_box.h"
+#include "window/message_box_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The message box in this process: built, inspected and pressed from a timer
 // on its own thread while its modal loop runs.
-#include "platform/message_box.h"
+#include "window/message_box_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "window/message_box_win32.h"
 
 namespace quillet::test {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
+#include "winapi/registry_win32.h"
 
 namespace quillet {
 namespace {

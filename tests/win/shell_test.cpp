@@ -16,7 +16,7 @@
 #include "driver/recorder_log.h"
 #include "driver/temp_directory.h"
 #include "driver/text_compare.h"
-#include "platform/shell.h"
+#include "winapi/shell_win32.h"
 
 namespace quillet {
 namespace {

@@ -6,15 +6,15 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window_definition.h"
-#include "platform/window_font_win32.h"
-#include "platform/window_win32.h"
+#include "window/window_font_win32.h"
+#include "window/window_win32.h"
 
 namespace quillet {
 namespace {
 
 class NoEvents final : public WindowEvents {
 public:
-    void OnControlAccepted(std::int32_t) override {}
+    LevelCode TakeAccepted(std::int32_t) override { return kCarryOn; }
     void OnCloseRequested() override {}
     void OnSessionEnding() override {}
 };

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "platform/scoped.h"
-#include "platform/scoped_hkey.h"
+#include "winapi/scoped_win32.h"
+#include "winapi/scoped_win32.h"
 
 namespace quillet::e2e {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/scoped.h"
+#include "winapi/scoped_win32.h"
 
 namespace quillet::e2e {
 

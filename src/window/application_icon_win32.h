@@ -1,0 +1,32 @@
+// The program-wide default icon: every framework window without an icon of
+// its own shows it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "winapi/scoped_win32.h"
+
+namespace quillet {
+
+// Loads an icon by its definition name ("~NAME": resource, else a file) at
+// the given size; null when there is none.
+ScopedIcon LoadIconByName(std::string_view name, int size);
+
+class ApplicationIcon {
+public:
+    // Loads the icon at the system's large and small icon sizes.
+    void Set(std::string_view name);
+    const std::string& Name() const { return name_; }
+    HICON Large() const { return large_.Get(); }
+    HICON Small() const { return small_.Get(); }
+
+private:
+    std::string name_;
+    ScopedIcon large_;
+    ScopedIcon small_;
+};
+
+}  // namespace quillet
