@@ -98,6 +98,18 @@ if(QUILLET_WINDOWS_TESTS)
              COMMAND ${PROJECT_SOURCE_DIR}/tests/release/run_folder_copy_test.sh
                      ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR}/res/test.eml)
     set_tests_properties(RunFolderKeepsAnExistingTestEml PROPERTIES LABELS release RUN_SERIAL TRUE)
+    # The release exe's size limit and its imports: Windows' own DLLs only.
+    if(CMAKE_BUILD_TYPE STREQUAL "Release")
+        if(QUILLET_RELEASE_ARCHITECTURE STREQUAL "win64")
+            set(quillet_size_limit 131072)
+        else()
+            set(quillet_size_limit 163840)
+        endif()
+        add_test(NAME ReleaseExeSizeAndImports
+                 COMMAND ${PROJECT_SOURCE_DIR}/tests/release/exe_contents_test.sh
+                         ${CMAKE_OBJDUMP} $<TARGET_FILE:quillet> ${quillet_size_limit})
+        set_tests_properties(ReleaseExeSizeAndImports PROPERTIES LABELS release)
+    endif()
     if(QUILLET_RELEASE_ARCHITECTURE STREQUAL "win64")
         add_test(NAME ReproducibleExe
                  COMMAND ${PROJECT_SOURCE_DIR}/tests/release/reproducible_build.sh
