@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds host, fuzz, win64 and win32 and runs every test tier: host unit
-# tests, short fuzz runs, then for each Windows build the platform tests (win),
+# tests, short fuzz runs, then for each Windows build the window-layer and adapter tests (win),
 # the end-to-end tests (e2e) and the release checks under Wine, each tier on a
 # private Xvfb display with its own CTest summary. A failing tier does not stop
 # the others; the script fails at the end if any tier failed.
