@@ -34,14 +34,21 @@ bool FlatButton::Create(HWND parent, const ControlDefinition& control, const REC
     // cost the program a library load at every start.
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_procedure_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FlatButton::TrackPointer)));
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FlatButton::SubclassProcedure)));
     return true;
 }
 
-LRESULT CALLBACK FlatButton::TrackPointer(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK FlatButton::SubclassProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* button = reinterpret_cast<FlatButton*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (button == nullptr || button->original_procedure_ == nullptr) {
         return DefWindowProcA(hwnd, message, wparam, lparam);
+    }
+    // The BUTTON class asks for double clicks, and an owner-drawn button
+    // reports a second click within the double-click time as BN_DOUBLECLICKED
+    // instead of pressing. Here every click is a press: the second one goes
+    // down like the first and reports BN_CLICKED on release over the button.
+    if (message == WM_LBUTTONDBLCLK) {
+        message = WM_LBUTTONDOWN;
     }
     if (message == WM_MOUSEMOVE && !button->hot_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};

@@ -31,7 +31,9 @@ public:
     void Draw(const DRAWITEMSTRUCT& item, const ButtonLook& look) const;
 
 private:
-    static LRESULT CALLBACK TrackPointer(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    // Runs before the BUTTON class's own procedure: follows the pointer for
+    // the edge, and makes a double click a press.
+    static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     void SetHot(bool hot);
 
     HWND hwnd_ = nullptr;  // owned by the parent window, which destroys its children
