@@ -36,6 +36,13 @@ bool FlatButton::Create(HWND parent, const ControlDefinition& control, const REC
 }
 
 LRESULT FlatButton::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    // The BUTTON class asks for double clicks, and an owner-drawn button
+    // reports a second click within the double-click time as BN_DOUBLECLICKED
+    // instead of pressing. Here every click is a press: the second one goes
+    // down like the first and reports BN_CLICKED on release over the button.
+    if (message == WM_LBUTTONDBLCLK) {
+        message = WM_LBUTTONDOWN;
+    }
     if (message == WM_MOUSEMOVE && !hot_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&track);

@@ -33,7 +33,8 @@ public:
 
 private:
     friend class BaseWindow<FlatButton>;
-    // Tracks the pointer for the edge; everything goes on to the BUTTON class.
+    // Tracks the pointer for the edge and makes every click a press; all goes
+    // on to the BUTTON class.
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     void SetHot(bool hot);
 

@@ -13,6 +13,7 @@
 #include "driver/actions.h"
 #include "driver/feature_switch_box.h"
 #include "driver/feature_value.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/registry.h"
 #include "driver/top_level_windows.h"
@@ -102,7 +103,7 @@ TEST_P(BadRegistryTest, CheckShowsOneBoxTurnOnReplacesTheValueAndNothingElseChan
     EXPECT_EQ(shown.text, CheckBoxText(registry.blanks, registry.shown));
     EXPECT_EQ(ReadFeatureValue(), before) << "a check changes nothing";
 
-    PressButton(main, kTurnOn);
+    ClickControl(main, kTurnOn);
     EXPECT_TRUE(PollUntil([] { return ReadFeatureValue() == DwordValue(1); }, kActionTimeout))
         << Describe(ReadFeatureValue());
     // Presses are handled one at a time: had Turn ON shown a box, this

@@ -11,6 +11,7 @@
 #include "driver/actions.h"
 #include "driver/feature_switch_box.h"
 #include "driver/feature_value.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/top_level_windows.h"
 
@@ -160,7 +161,7 @@ TEST_F(CheckRegistryTest, EachCheckReadsTheRegistryAfresh) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         if (step.press_before) {
-            PressButton(main_, *step.press_before);
+            ClickControl(main_, *step.press_before);
         }
         if (step.set_before) {
             SetFeatureValue(*step.set_before);

@@ -11,6 +11,7 @@
 #include "driver/drag_full_windows.h"
 #include "driver/quillet_test.h"
 #include "driver/settings_file.h"
+#include "driver/title_bar.h"
 
 namespace quillet::e2e {
 namespace {
@@ -46,7 +47,7 @@ TEST_P(OrderlyEndTest, SwitchesDraggingOffWhileRunningAndBackOnAtTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, OrderlyEndTest,
-    ::testing::Values(Ending{"WmClose", PostClose}, Ending{"SystemMenuClose", PostSystemClose},
+    ::testing::Values(Ending{"WmClose", PostClose}, Ending{"CloseButtonClick", ClickCloseButton},
                       Ending{"SessionEnd",
                              [](HWND main) {
                                  const EndSessionReply reply = EndSession(main);

@@ -14,6 +14,7 @@
 #include "driver/actions.h"
 #include "driver/feature_switch_box.h"
 #include "driver/file_association.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/recorder_log.h"
 #include "driver/scoped_handles.h"
@@ -104,7 +105,7 @@ TEST_F(LongDirectoryTest, StartsThereOpensTestEmlThroughTheShellAndEndsInOrder) 
     QuilletProcess& quillet = StartQuillet({directory.Path(), {log.Variable()}});
     const HWND main = quillet.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    PressButton(main, kTestEml);
+    ClickControl(main, kTestEml);
     // Presses are handled one at a time: once the box of a later check shows,
     // the Test EML press is over, and any window of its own would show too.
     const MessageBoxView box = PressAndReadBox(quillet.Pid(), main, kCheckRegistry);

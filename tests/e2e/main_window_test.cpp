@@ -5,10 +5,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "driver/actions.h"
 #include "driver/build_paths.h"
 #include "driver/keyboard.h"
 #include "driver/message_box.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/top_level_windows.h"
 #include "driver/window_query.h"
@@ -101,14 +101,14 @@ TEST_F(MainWindowTest, NoButtonKeepsTheFocusAfterAPress) {
     const HWND main = Open();
     // Turn OFF and Test EML (no test.eml here) finish without a window of their own.
     for (const int id : {3, 4, 2}) {
-        PressButton(main, id);
+        ClickControl(main, id);
         EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(main) == main; })) << "after pressing " << id;
     }
     // After the Check Registry box has been closed too.
-    PressButton(main, 1);
+    ClickControl(main, 1);
     const HWND box = WaitForMessageBox(quillet().Pid(), main);
     ASSERT_NE(box, nullptr);
-    PressButton(FindButton(ReadMessageBox(box), "OK"));
+    ClickControl(FindButton(ReadMessageBox(box), "OK"));
     ASSERT_TRUE(WaitUntilClosed(box));
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(main) == main; }));
 }
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton) {
     TypeKey(main, {.key = VK_SPACE});
     const HWND box = WaitForMessageBox(quillet().Pid(), main);
     ASSERT_NE(box, nullptr) << "Space on Check Registry shows its box";
-    PressButton(FindButton(ReadMessageBox(box), "OK"));
+    ClickControl(FindButton(ReadMessageBox(box), "OK"));
     ASSERT_TRUE(WaitUntilClosed(box));
 
     // The press moved the focus to the window; put it back as a user would
@@ -142,7 +142,8 @@ TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton) {
     TypeKey(again, {.key = VK_RETURN});
     const HWND second = WaitForMessageBox(quillet().Pid(), again);
     ASSERT_NE(second, nullptr) << "Enter on Check Registry shows its box";
-    PressButton(FindButton(ReadMessageBox(second), "OK"));
+    ClickControl(FindButton(ReadMessageBox(second), "OK"));
+    EXPECT_TRUE(WaitUntilClosed(second));
 }
 
 // The icon resource as the exe carries it: one 32 x 32 image in 16 colours.

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "driver/actions.h"
-#include "driver/clipboard_text.h"
 #include "driver/feature_switch_box.h"
 #include "driver/feature_value.h"
 #include "driver/keyboard.h"
+#include "driver/message_box.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/top_level_windows.h"
 #include "driver/window_query.h"
@@ -54,19 +55,6 @@ struct CloseAttempt {
     std::function<void(HWND box)> attempt;
 };
 
-// Ctrl+C makes the box copy its text. Keys and posted messages are handled in
-// the order they arrive, so once the copy is there, the box has had its
-// chance to act on whatever came before.
-void WaitUntilHandledUpToHere(HWND box) {
-    TypeKey(box, {.key = 'C', .control = true});
-    // Polled without opening the clipboard: an open clipboard would make the
-    // box's copy fail.
-    ASSERT_TRUE(PollUntil(ClipboardHasText, kActionTimeout)) << "the box did not copy its text";
-    const auto text = ClipboardText();
-    ASSERT_TRUE(text.has_value());
-    EXPECT_NE(text->find("The registry setting is:"), std::string::npos) << *text;
-}
-
 TEST_F(MessageBoxTest, OnlyItsButtonClosesIt) {
     const CloseAttempt attempts[] = {
         {"Escape", [](HWND box) { TypeKey(box, {.key = VK_ESCAPE}); }},
@@ -78,15 +66,34 @@ TEST_F(MessageBoxTest, OnlyItsButtonClosesIt) {
     EXPECT_EQ(Style(box.window) & WS_SYSMENU, 0) << "no window menu, no close button";
     for (const CloseAttempt& close : attempts) {
         SCOPED_TRACE(close.name);
-        ClearClipboard();
         close.attempt(box.window);
-        WaitUntilHandledUpToHere(box.window);
+        // Once the box has copied its text, it has handled the attempt.
+        EXPECT_NE(CopyBoxText(box.window).find("The registry setting is:"), std::string::npos);
         EXPECT_TRUE(IsVisible(box.window));
         EXPECT_FALSE(IsEnabled(main_));
     }
     CloseWithOk(box);
     EXPECT_TRUE(IsEnabled(main_));
     EXPECT_EQ(VisibleTopLevelWindows(pid_), std::vector<HWND>{main_});
+}
+
+// What does close it: a click on its one button, or the keys that press
+// that button, which has the focus.
+TEST_F(MessageBoxTest, AClickOnOkOrTheKeysThatPressItCloseIt) {
+    const CloseAttempt closes[] = {
+        {"click on OK", [](HWND box) { ClickControl(FindButton(ReadMessageBox(box), "OK")); }},
+        {"Enter", [](HWND box) { TypeKey(box, {.key = VK_RETURN}); }},
+        {"Space", [](HWND box) { TypeKey(box, {.key = VK_SPACE}); }},
+    };
+    for (const CloseAttempt& close : closes) {
+        SCOPED_TRACE(close.name);
+        const MessageBoxView box = Check();
+        EXPECT_FALSE(IsEnabled(main_));
+        close.attempt(box.window);
+        ASSERT_TRUE(WaitUntilClosed(box.window));
+        EXPECT_TRUE(PollUntil([&] { return IsEnabled(main_); }, kActionTimeout));
+        EXPECT_EQ(VisibleTopLevelWindows(pid_), std::vector<HWND>{main_});
+    }
 }
 
 // "&" is an ordinary character, not the mark of an underlined letter. The one

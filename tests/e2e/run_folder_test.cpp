@@ -12,6 +12,7 @@
 #include "driver/build_paths.h"
 #include "driver/file_association.h"
 #include "driver/file_bytes.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/recorder_log.h"
 #include "driver/temp_directory.h"
@@ -45,7 +46,7 @@ TEST_F(RunFolderTest, TestEmlOpensTheSampleCopiedIntoTheRunFolder) {
     QuilletProcess& quillet = StartQuillet({RunFolder(), {log_.Variable()}});
     const HWND main = quillet.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    PressButton(main, kTestEml);
+    ClickControl(main, kTestEml);
     ASSERT_TRUE(log_.WaitForLaunches(1)) << "the press started nothing";
     PostClose(main);
     EXPECT_EQ(quillet.WaitForExit(), std::optional<DWORD>(0));

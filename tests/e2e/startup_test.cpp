@@ -9,6 +9,7 @@
 #include "driver/actions.h"
 #include "driver/keyboard.h"
 #include "driver/quillet_test.h"
+#include "driver/title_bar.h"
 #include "driver/top_level_windows.h"
 #include "driver/window_query.h"
 
@@ -42,7 +43,12 @@ TEST_P(MainWindowCloseTest, ShowsTheWindowThenEndsWithExitCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     CloseWays, MainWindowCloseTest,
-    ::testing::Values(CloseWay{"WmClose", PostClose}, CloseWay{"SystemMenuClose", PostSystemClose},
+    ::testing::Values(CloseWay{"WmClose", PostClose}, CloseWay{"CloseButtonClick", ClickCloseButton},
+                      CloseWay{"WindowMenuClose",
+                               [](HWND main) {
+                                   TypeKey(main, {.key = VK_SPACE, .alt = true});
+                                   TypeKey(main, {.key = 'C'});
+                               }},
                       CloseWay{"AltF4", [](HWND main) { TypeKey(main, {.key = VK_F4, .alt = true}); }}),
     [](const ::testing::TestParamInfo<CloseWay>& case_info) { return case_info.param.name; });
 

@@ -15,6 +15,7 @@
 #include "driver/file_association.h"
 #include "driver/file_bytes.h"
 #include "driver/message_box.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/recorder_log.h"
 #include "driver/temp_directory.h"
@@ -83,7 +84,7 @@ TEST_F(TestEmlTest, EachPressOpensTestEmlOfTheCurrentDirectoryOnce) {
     CreateTestEml();
     const HWND main = StartInCurrentDirectory();
     for (std::size_t press = 1; press <= 3; ++press) {
-        PressButton(main, kTestEml);
+        ClickControl(main, kTestEml);
         ASSERT_TRUE(log_.WaitForLaunches(press)) << "press " << press << " started nothing";
     }
     const std::vector<RecorderLaunch> launches = CloseAndCollectLaunches(main);
@@ -95,11 +96,11 @@ TEST_F(TestEmlTest, EachPressOpensTestEmlOfTheCurrentDirectoryOnce) {
 
 TEST_F(TestEmlTest, WithoutTestEmlAPressShowsNothingAndChangesNothing) {
     const HWND main = StartInCurrentDirectory();
-    PressButton(main, kTestEml);
+    ClickControl(main, kTestEml);
     // Presses are handled one at a time, so once the box of a later "Check
     // Registry" shows, the Test EML press is over. Any window it had opened
     // would be the first box, or a second one beside it.
-    PressButton(main, kCheckRegistry);
+    ClickControl(main, kCheckRegistry);
     const HWND box = WaitForMessageBox(quillet_->Pid(), main);
     ASSERT_NE(box, nullptr) << "the Check Registry box did not appear";
     const MessageBoxView view = ReadMessageBox(box);
@@ -107,14 +108,14 @@ TEST_F(TestEmlTest, WithoutTestEmlAPressShowsNothingAndChangesNothing) {
     EXPECT_EQ(VisibleTopLevelWindows(quillet_->Pid()).size(), 2u);
     const HWND ok = FindButton(view, "OK");
     ASSERT_NE(ok, nullptr);
-    PressButton(ok);
+    ClickControl(ok);
     ASSERT_TRUE(WaitUntilClosed(box));
 
     EXPECT_EQ(VisibleTopLevelWindows(quillet_->Pid()), std::vector<HWND>{main});
     EXPECT_TRUE(IsEnabled(main));
     EXPECT_FALSE(FeatureKeyExists());
     // Still usable: the same press again, then an orderly end.
-    PressButton(main, kTestEml);
+    ClickControl(main, kTestEml);
     EXPECT_TRUE(CloseAndCollectLaunches(main).empty());
     EXPECT_FALSE(FeatureKeyExists());
     EXPECT_FALSE(FileExists(TestEmlPath()));
@@ -138,11 +139,11 @@ TEST_F(TestEmlTest, OpensTheSameFileWhateverTheFeatureValue) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         if (step.button_before) {
-            PressButton(main, *step.button_before);
+            ClickControl(main, *step.button_before);
         }
         ASSERT_TRUE(PollUntil([&] { return ReadFeatureValue() == step.value; }, kActionTimeout))
             << Describe(ReadFeatureValue());
-        PressButton(main, kTestEml);
+        ClickControl(main, kTestEml);
         ASSERT_TRUE(log_.WaitForLaunches(++press));
     }
     const std::vector<RecorderLaunch> launches = CloseAndCollectLaunches(main);

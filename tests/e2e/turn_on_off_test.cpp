@@ -10,6 +10,7 @@
 #include "driver/actions.h"
 #include "driver/feature_switch_box.h"
 #include "driver/feature_value.h"
+#include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/registry.h"
 #include "driver/top_level_windows.h"
@@ -83,7 +84,7 @@ TEST_P(TurnOnOffCaseTest, WritesADwordSilently) {
             break;
     }
     Open();
-    PressButton(main_, c.button);
+    ClickControl(main_, c.button);
 
     // Presses are handled one at a time, so once the box of a later "Check
     // Registry" shows, the write is over; a box of the write would have come

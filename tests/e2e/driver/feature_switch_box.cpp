@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "driver/actions.h"
+#include "driver/mouse.h"
 #include "driver/top_level_windows.h"
 
 namespace quillet::e2e {
@@ -14,7 +14,7 @@ std::string CheckBoxText(int blanks, std::string_view value) {
 }
 
 MessageBoxView PressAndReadBox(DWORD pid, HWND main, int control_id) {
-    PressButton(main, control_id);
+    ClickControl(main, control_id);
     const HWND box = WaitForMessageBox(pid, main);
     if (box == nullptr) {
         throw std::runtime_error("no message box after pressing control " + std::to_string(control_id));
@@ -27,7 +27,7 @@ void CloseWithOk(const MessageBoxView& box) {
     if (ok == nullptr) {
         throw std::runtime_error("the box has no button \"OK\"");
     }
-    PressButton(ok);
+    ClickControl(ok);
     if (!WaitUntilClosed(box.window)) {
         throw std::runtime_error("the box stayed open after \"OK\"");
     }

@@ -1,5 +1,5 @@
 // The message boxes of "Check Registry", "Turn ON" and "Turn OFF" as a user
-// meets them: press the button, read the box, press its OK.
+// meets them: click the button, read the box, click its OK.
 #pragma once
 
 #include <windows.h>
@@ -22,11 +22,11 @@ inline constexpr char kWriteFailedText[] = "Unable to write into the system regi
 // blanks, an empty line, then the value line (nothing more for an empty one).
 std::string CheckBoxText(int blanks, std::string_view value);
 
-// Presses control_id of main and reads the box that appears; throws if none
+// Clicks control_id of main and reads the box that appears; throws if none
 // appears in time.
 MessageBoxView PressAndReadBox(DWORD pid, HWND main, int control_id);
 
-// Presses the box's "OK" and waits until it has closed; throws if it has no
+// Clicks the box's "OK" and waits until it has closed; throws if it has no
 // such button or stays open.
 void CloseWithOk(const MessageBoxView& box);
 

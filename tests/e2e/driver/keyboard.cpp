@@ -1,9 +1,8 @@
 #include "driver/keyboard.h"
 
-#include <stdexcept>
 #include <vector>
 
-#include "driver/deadline.h"
+#include "driver/foreground.h"
 #include "driver/win32_error.h"
 
 namespace quillet::e2e {
@@ -16,16 +15,6 @@ INPUT KeyEvent(WORD key, bool up) {
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     return input;
-}
-
-void BringToForeground(HWND top_level) {
-    if (GetForegroundWindow() == top_level) {
-        return;
-    }
-    SetForegroundWindow(top_level);
-    if (!PollUntil([&] { return GetForegroundWindow() == top_level; }, kActionTimeout)) {
-        throw std::runtime_error("the window did not become the foreground window");
-    }
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "driver/message_box.h"
 
+#include <stdexcept>
 #include <utility>
 
+#include "driver/clipboard_text.h"
+#include "driver/keyboard.h"
 #include "driver/text_compare.h"
 #include "driver/top_level_windows.h"
 #include "driver/window_query.h"
@@ -49,6 +52,21 @@ HWND FindButton(const MessageBoxView& box, const std::string& text) {
         }
     }
     return nullptr;
+}
+
+std::string CopyBoxText(HWND box) {
+    ClearClipboard();
+    TypeKey(box, {.key = 'C', .control = true});
+    // Polled without opening the clipboard: an open clipboard would make the
+    // box's copy fail.
+    if (!PollUntil(ClipboardHasText, kActionTimeout)) {
+        throw std::runtime_error("the box did not copy its text");
+    }
+    std::optional<std::string> text;
+    if (!PollUntil([&] { return (text = ClipboardText()).has_value(); }, kActionTimeout)) {
+        throw std::runtime_error("the box's copy could not be read from the clipboard");
+    }
+    return *text;
 }
 
 }  // namespace quillet::e2e

@@ -37,4 +37,10 @@ MessageBoxView ReadMessageBox(HWND box);
 // The button with this text; nullptr if the box has none.
 HWND FindButton(const MessageBoxView& box, const std::string& text);
 
+// Types Ctrl+C into the box and waits until its copy is on the clipboard.
+// Keys, clicks and posted messages are handled in the order they arrive, so
+// once the copy is there the box has had its chance to act on everything
+// that came before. Returns the copied text; throws if none appears in time.
+std::string CopyBoxText(HWND box);
+
 }  // namespace quillet::e2e

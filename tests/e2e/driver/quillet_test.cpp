@@ -4,6 +4,7 @@
 
 #include "driver/drag_full_windows.h"
 #include "driver/feature_value.h"
+#include "driver/mouse.h"
 #include "driver/process_list.h"
 #include "driver/settings_file.h"
 
@@ -20,6 +21,10 @@ void QuilletTest::SetUp() {
     DeleteFeatureKey();
     DeleteSettingsFile();
     SetDragFullWindows(true);
+    // The pointer rests where no window of the program opens: a window that
+    // opens under it takes it as hovering (and, under Wine, can pull the
+    // pointer back there a moment after a test has moved it).
+    MovePointer(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
 }
 
 void QuilletTest::TearDown() {

@@ -1,6 +1,7 @@
 // The base of every end-to-end test. Before each test the prefix is in a known
 // state: no feature key, no settings file, full-window dragging on (as on a
-// usual desktop). After it, no quillet.exe is left running.
+// usual desktop), the mouse pointer in the screen's bottom-right corner.
+// After it, no quillet.exe is left running.
 #pragma once
 
 #include <gtest/gtest.h>

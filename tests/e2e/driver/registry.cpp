@@ -64,22 +64,29 @@ std::optional<RegistryValue> ReadValue(HKEY root, const std::string& path, const
         ThrowStatus("RegOpenKeyExA " + path, status);
     }
     const ScopedKey key(opened);
-    RegistryValue value;
-    DWORD size = 0;
-    status = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &value.type, nullptr, &size);
-    if (status == ERROR_FILE_NOT_FOUND) {
-        return std::nullopt;
+    // The program may write the value between the size and the data: a value
+    // grown meanwhile is read again, one deleted meanwhile is absent.
+    constexpr int kTries = 100;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        RegistryValue value;
+        DWORD size = 0;
+        status = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &value.type, nullptr, &size);
+        if (status == ERROR_SUCCESS) {
+            value.data.resize(size);
+            status = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &value.type, value.data.data(), &size);
+        }
+        if (status == ERROR_FILE_NOT_FOUND) {
+            return std::nullopt;
+        }
+        if (status == ERROR_SUCCESS) {
+            value.data.resize(size);
+            return value;
+        }
+        if (status != ERROR_MORE_DATA) {
+            break;
+        }
     }
-    if (status != ERROR_SUCCESS) {
-        ThrowStatus("RegQueryValueExA " + name, status);
-    }
-    value.data.resize(size);
-    status = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &value.type, value.data.data(), &size);
-    if (status != ERROR_SUCCESS) {
-        ThrowStatus("RegQueryValueExA " + name, status);
-    }
-    value.data.resize(size);
-    return value;
+    ThrowStatus("RegQueryValueExA " + name, status);
 }
 
 void WriteValue(HKEY root, const std::string& path, const std::string& name, const RegistryValue& value,
