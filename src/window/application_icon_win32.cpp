@@ -5,18 +5,16 @@
 namespace quillet {
 
 ScopedIcon LoadIconByName(std::string_view name, int size) {
-    if (name.empty()) {
+    // A name without "~" would be an icon file, looked for in the current
+    // directory: a folder of downloads, perhaps, of a program run as
+    // administrator. The program parses no such file; its icons come from
+    // its own resources only.
+    if (!IsResourceIconName(name)) {
         return ScopedIcon{};
     }
-    HANDLE image = nullptr;
-    if (IsResourceIconName(name)) {
-        const std::string resource = IconResourceName(name);
-        image = LoadImageA(GetModuleHandleA(nullptr), resource.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
-    } else {
-        const std::string file(name);
-        image = LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE);
-    }
-    return ScopedIcon{static_cast<HICON>(image)};
+    const std::string resource = IconResourceName(name);
+    return ScopedIcon{static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), resource.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR))};
 }
 
 void ApplicationIcon::Set(std::string_view name) {

@@ -11,8 +11,9 @@
 
 namespace quillet {
 
-// Loads an icon by its definition name ("~NAME": resource, else a file) at
-// the given size; null when there is none.
+// Loads an icon by its definition name at the given size: "~NAME" is the
+// program's icon resource for NAME; any other name (an icon file) gives null,
+// as does a resource that is missing.
 ScopedIcon LoadIconByName(std::string_view name, int size);
 
 class ApplicationIcon {

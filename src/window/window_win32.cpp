@@ -1,5 +1,6 @@
 #include "window/window_win32.h"
 
+#include "window/icon_name.h"
 #include "window/window_font_win32.h"
 
 namespace quillet {
@@ -113,13 +114,14 @@ void Window::SetIconName(std::string_view name) {
     ApplyIcon();
 }
 
-// The window's own icon, or else copies of the application icon at the
-// large and the small size.
+// The window's own icon when it names one of the program's resources, or else
+// copies of the application icon at the large and the small size. An icon
+// file is never loaded (LoadIconByName).
 void Window::ApplyIcon() {
     if (!hwnd_) {
         return;
     }
-    if (!icon_name_.empty()) {
+    if (IsResourceIconName(icon_name_)) {
         large_icon_ = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXICON));
         small_icon_ = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXSMICON));
     } else {

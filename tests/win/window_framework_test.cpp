@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/main_window_definition.h"
 #include "window/window_font_win32.h"
 #include "window/window_win32.h"
@@ -75,6 +77,36 @@ TEST_F(MainWindowInProcess, HandedOverIconIsShownByTheWindowAtBothSizes) {
     EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXSMICON));
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
+}
+
+// The definition names the icon "Sch-ord.ico"; until the open step hands the
+// icon over, that name would be an icon file in the current directory, which
+// may be a folder of downloads. A valid icon of that name lying there is not
+// loaded: the window opens without an icon of its own.
+TEST(MainWindowIcon, AnIconFileInTheCurrentDirectoryIsNotLoaded) {
+    char previous[MAX_PATH] = {};
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
+    char temp[MAX_PATH] = {};
+    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+    const std::string folder = std::string(temp) + "quillet-icon-folder";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string planted = folder + "\\Sch-ord.ico";
+    ASSERT_TRUE(CopyFileA(QUILLET_ICON_FILE, planted.c_str(), FALSE)) << QUILLET_ICON_FILE;
+    ASSERT_NE(LoadImageA(nullptr, planted.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE), nullptr)
+        << "the planted file is a loadable icon";
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    {
+        NoEvents events;
+        ApplicationIcon application_icon;
+        Window window{MainWindowDefinition(), application_icon};
+        ASSERT_TRUE(window.Open(events));
+        EXPECT_EQ(window.IconName(), "Sch-ord.ico");
+        EXPECT_EQ(SendMessageA(window.Native(), WM_GETICON, ICON_BIG, 0), 0);
+        EXPECT_EQ(SendMessageA(window.Native(), WM_GETICON, ICON_SMALL, 0), 0);
+    }
+    SetCurrentDirectoryA(previous);
+    DeleteFileA(planted.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(MainWindowInProcess, ButtonsFollowTheirDefinitionInUnits) {
