@@ -84,8 +84,9 @@ void Window::Show() {
     }
     pending_maximized_ = false;
     pending_minimized_ = false;
+    // Showing activates the new window, which puts it on top; it is also made
+    // the foreground window, as a program the user has just started.
     ShowWindow(hwnd_.Get(), command);
-    SetWindowPos(hwnd_.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd_.Get());
     UpdateWindow(hwnd_.Get());
 }
@@ -115,21 +116,32 @@ void Window::SetIconName(std::string_view name) {
 }
 
 // The window's own icon when it names one of the program's resources, or else
-// copies of the application icon at the large and the small size. An icon
-// file is never loaded (LoadIconByName).
+// the application icon at the large and the small size, which outlives every
+// window. An icon file is never loaded (LoadIconByName).
 void Window::ApplyIcon() {
     if (!hwnd_) {
         return;
     }
+    ScopedIcon own_large;
+    ScopedIcon own_small;
+    HICON large = application_icon_.Large();
+    HICON small = application_icon_.Small();
     if (IsResourceIconName(icon_name_)) {
-        large_icon_ = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXICON));
-        small_icon_ = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXSMICON));
-    } else {
-        large_icon_.Reset(application_icon_.Large() != nullptr ? CopyIcon(application_icon_.Large()) : nullptr);
-        small_icon_.Reset(application_icon_.Small() != nullptr ? CopyIcon(application_icon_.Small()) : nullptr);
+        own_large = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXICON));
+        own_small = LoadIconByName(icon_name_, GetSystemMetrics(SM_CXSMICON));
+        large = own_large.Get();
+        small = own_small.Get();
     }
-    SendMessageA(hwnd_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large_icon_.Get()));
-    SendMessageA(hwnd_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.Get()));
+    if (large == shown_large_ && small == shown_small_) {
+        return;
+    }
+    // The window lets go of the old icons before they are destroyed.
+    SendMessageA(hwnd_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    SendMessageA(hwnd_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    shown_large_ = large;
+    shown_small_ = small;
+    large_icon_ = std::move(own_large);
+    small_icon_ = std::move(own_small);
 }
 
 LRESULT Window::HandleMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -94,8 +94,10 @@ private:
     ScopedBrush background_;
     DialogBase base_{};
     std::string icon_name_;
-    ScopedIcon large_icon_;
+    ScopedIcon large_icon_;  // the window's own icons, when it has them
     ScopedIcon small_icon_;
+    HICON shown_large_ = nullptr;  // what the window shows: its own or the application's
+    HICON shown_small_ = nullptr;
     std::vector<std::unique_ptr<FlatButton>> buttons_;
     // State asked for while the window is still hidden, applied when it is shown.
     bool pending_maximized_ = false;
