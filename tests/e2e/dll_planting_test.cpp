@@ -16,6 +16,7 @@
 #include "driver/feature_value.h"
 #include "driver/file_association.h"
 #include "driver/file_bytes.h"
+#include "driver/main_controls.h"
 #include "driver/message_box.h"
 #include "driver/planted_library.h"
 #include "driver/quillet_test.h"
@@ -27,11 +28,6 @@
 
 namespace quillet::e2e {
 namespace {
-
-constexpr int kCheckRegistry = 1;
-constexpr int kTurnOn = 2;
-constexpr int kTurnOff = 3;
-constexpr int kTestEml = 4;
 
 // uxtheme is loaded with the first window, shcore (through SHELL32 and
 // SHLWAPI) at the first Test EML; the others are the names planted most often.

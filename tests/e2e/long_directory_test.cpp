@@ -14,6 +14,7 @@
 #include "driver/actions.h"
 #include "driver/feature_switch_box.h"
 #include "driver/file_association.h"
+#include "driver/main_controls.h"
 #include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/recorder_log.h"
@@ -26,7 +27,6 @@
 namespace quillet::e2e {
 namespace {
 
-constexpr int kTestEml = 4;
 constexpr std::size_t kLongerThan = 255;
 // The longest current directory Windows takes (MAX_PATH less a backslash and
 // the terminating zero). Wine 8 cannot start a process in a longer one: it

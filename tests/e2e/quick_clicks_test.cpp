@@ -18,6 +18,7 @@
 #include "driver/file_association.h"
 #include "driver/file_bytes.h"
 #include "driver/foreground.h"
+#include "driver/main_controls.h"
 #include "driver/message_box.h"
 #include "driver/mouse.h"
 #include "driver/quillet_test.h"
@@ -29,8 +30,6 @@
 
 namespace quillet::e2e {
 namespace {
-
-constexpr int kTestEml = 4;
 
 // The program started in a directory holding test.eml, with .eml files
 // opened by the recorder.

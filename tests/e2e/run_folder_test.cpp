@@ -12,6 +12,7 @@
 #include "driver/build_paths.h"
 #include "driver/file_association.h"
 #include "driver/file_bytes.h"
+#include "driver/main_controls.h"
 #include "driver/mouse.h"
 #include "driver/quillet_test.h"
 #include "driver/recorder_log.h"
@@ -20,8 +21,6 @@
 
 namespace quillet::e2e {
 namespace {
-
-constexpr int kTestEml = 4;
 
 // The build puts the run folder beside quillet.exe.
 std::string RunFolder() {

@@ -14,6 +14,7 @@
 #include "driver/feature_value.h"
 #include "driver/file_association.h"
 #include "driver/file_bytes.h"
+#include "driver/main_controls.h"
 #include "driver/message_box.h"
 #include "driver/mouse.h"
 #include "driver/quillet_test.h"
@@ -25,11 +26,6 @@
 
 namespace quillet::e2e {
 namespace {
-
-constexpr int kCheckRegistry = 1;
-constexpr int kTurnOn = 2;
-constexpr int kTurnOff = 3;
-constexpr int kTestEml = 4;
 
 class TestEmlTest : public QuilletTest {
 protected:

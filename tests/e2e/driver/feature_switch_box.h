@@ -7,13 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "driver/main_controls.h"
 #include "driver/message_box.h"
 
 namespace quillet::e2e {
 
-inline constexpr int kCheckRegistry = 1;
-inline constexpr int kTurnOn = 2;
-inline constexpr int kTurnOff = 3;
 
 inline constexpr char kWriteFailedText[] = "Unable to write into the system registry";
 
