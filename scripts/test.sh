@@ -34,7 +34,7 @@ for build in win64 win32; do
         echo "== win32: NOT RUN: this machine cannot run 32-bit code (scripts/can-run-32-bit.sh); the win32 win, e2e and release tiers did not run, the win32 build and its tests were only compiled and linked"
         continue
     fi
-    tier "$build win: the platform layer under Wine" scripts/with-display.sh ctest --preset "$build" -L '^win$'
+    tier "$build win: the window layer and the adapters under Wine" scripts/with-display.sh ctest --preset "$build" -L '^win$'
     tier "$build e2e: quillet.exe driven from outside under Wine" scripts/with-display.sh ctest --preset "$build" -L '^e2e$'
     tier "$build release: what ships" ctest --preset "$build" -L '^release$'
 done

@@ -219,7 +219,12 @@ INSTANTIATE_TEST_SUITE_P(
                              const HWND box = WaitForMessageBox(pid, main);
                              ASSERT_NE(box, nullptr);
                              const POINT centre = CentreOnScreen(check);
-                             ASSERT_EQ(GetAncestor(WindowFromPoint(centre), GA_ROOT), box);
+                             // Shown is not yet on top everywhere: wait until the
+                             // box is what a click there would reach.
+                             ASSERT_TRUE(PollUntil(
+                                 [&] { return GetAncestor(WindowFromPoint(centre), GA_ROOT) == box; },
+                                 kActionTimeout))
+                                 << "the box does not cover the button";
                              ClickAt(centre);
                          }}),
     [](const ::testing::TestParamInfo<SecondCheckClick>& tested) { return tested.param.name; });
