@@ -1,5 +1,7 @@
 #include "window/application_icon_win32.h"
 
+#include <string>
+
 #include "window/icon_name.h"
 
 namespace quillet {
@@ -18,7 +20,6 @@ ScopedIcon LoadIconByName(std::string_view name, int size) {
 }
 
 void ApplicationIcon::Set(std::string_view name) {
-    name_.assign(name);
     large_ = LoadIconByName(name, GetSystemMetrics(SM_CXICON));
     small_ = LoadIconByName(name, GetSystemMetrics(SM_CXSMICON));
 }

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <string_view>
 
 #include "winapi/scoped_win32.h"
@@ -20,12 +19,10 @@ class ApplicationIcon {
 public:
     // Loads the icon at the system's large and small icon sizes.
     void Set(std::string_view name);
-    const std::string& Name() const { return name_; }
     HICON Large() const { return large_.Get(); }
     HICON Small() const { return small_.Get(); }
 
 private:
-    std::string name_;
     ScopedIcon large_;
     ScopedIcon small_;
 };

@@ -108,8 +108,6 @@ void Window::FocusControl(std::int32_t control) {
     }
 }
 
-void Window::FocusWindow() { SetFocus(hwnd_.Get()); }
-
 void Window::SetIconName(std::string_view name) {
     icon_name_.assign(name);
     ApplyIcon();

@@ -44,19 +44,17 @@ public:
 
     // Creates the window, hidden, at its defined place and size.
     bool Open(WindowEvents& events);
-    bool IsOpen() const { return static_cast<bool>(hwnd_); }
     HWND Native() const { return hwnd_.Get(); }
-    const WindowDefinition& Definition() const { return definition_; }
     DialogBase Base() const { return base_; }
 
     // Shows the window in its pending state, raised and in the foreground.
     void Show();
     bool IsShown() const;
     void FocusControl(std::int32_t control);
-    void FocusWindow();
     HWND Control(std::int32_t control) const;
 
-    // The window's own icon; empty: the application icon is shown.
+    // The window's own icon ("~NAME", a resource); any other name, empty
+    // included: the application icon is shown.
     const std::string& IconName() const { return icon_name_; }
     void SetIconName(std::string_view name);
 
